@@ -1,0 +1,21 @@
+// bubble_bench: bubble-sorts fresh copies of the first 100, 200, ..., 10000 values of
+// dataSetA.csv, printing "Sorted" after each.
+#include <array>
+#include <iostream>
+#include <vector>
+
+#include "bubbleSort.h"
+#include "dataset.h"
+#include "driverload.h"
+
+int main() {
+    std::array<int, dataSetCapacity> buffer{};  // slots the file leaves unfilled hold 0
+    if (!loadDataSetOrReport("bubble_bench", "dataSetA.csv", buffer.data(), std::cerr)) return 1;
+
+    bubbleSort sorter;
+    for (int len = 100; len <= dataSetCapacity; len += 100) {
+        std::vector<int> trial(buffer.begin(), buffer.begin() + len);
+        sorter.sortIt(trial.data(), len);
+    }
+    return 0;
+}

@@ -1,0 +1,7 @@
+# Compiler warnings for every target of the project; errors too when WARNINGS_AS_ERRORS is on.
+option(WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
+
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(WARNINGS_AS_ERRORS)
+  add_compile_options(-Werror)
+endif()

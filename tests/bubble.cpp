@@ -1,0 +1,111 @@
+// bubbleSort: the sort against std::sort, and the texts of the other operations.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bubbleSort.h"
+#include "console.h"
+
+namespace {
+
+// Random values with heavy duplicates and the int extremes mixed in.
+std::vector<int> roughData(int len, std::mt19937& random) {
+    const int pool[] = {INT_MIN, INT_MIN + 1, -1, 0, 1, 7, INT_MAX - 1, INT_MAX};
+    std::vector<int> values(len);
+    for (int& v : values) {
+        const unsigned pick = random() % 4;
+        v = pick == 0   ? pool[random() % 8]
+            : pick == 1 ? static_cast<int>(random())
+                        : static_cast<int>(random() % 16);
+    }
+    return values;
+}
+
+TEST(SortIt, sortsLikeStdSortAndPrintsSortedOnce) {
+    std::mt19937 random(11);
+    bubbleSort sorter;
+    for (int len : {0, 1, 2, 3, 17, 100, 333}) {
+        for (int round = 0; round < 5; ++round) {
+            std::vector<int> values = roughData(len, random);
+            std::vector<int> expected = values;
+            std::sort(expected.begin(), expected.end());
+            StreamCapture out(std::cout);
+            sorter.sortIt(values.data(), len);
+            EXPECT_EQ(values, expected) << "len " << len;
+            EXPECT_EQ(out.text(), "Sorted\n");
+        }
+    }
+}
+
+TEST(SortIt, leavesEverythingPastLenAlone) {
+    std::vector<int> values{3, 1, 2, -5, -6};
+    StreamCapture out(std::cout);
+    bubbleSort().sortIt(values.data(), 3);
+    EXPECT_EQ(values, (std::vector<int>{1, 2, 3, -5, -6}));
+}
+
+struct InsertCase {
+    std::vector<int> before;
+    int newValue;
+    std::vector<int> after;
+    const char* text;
+};
+
+TEST(InsertValue, fillsTheFirstZeroSlotWithinLen) {
+    const InsertCase cases[] = {
+        {{4, 0, 0}, 7, {4, 7, 0}, "Inserted successfully\n"},
+        {{0, 5}, 9, {9, 5}, "Inserted successfully\n"},
+        {{1, 2}, 3, {1, 2}, "Array is full\n"},
+        {{}, 3, {}, "Array is full\n"},
+    };
+    for (const InsertCase& c : cases) {
+        std::vector<int> values = c.before;
+        StreamCapture out(std::cout);
+        bubbleSort().insertValue(c.newValue, values.data(), static_cast<int>(values.size()));
+        EXPECT_EQ(values, c.after);
+        EXPECT_EQ(out.text(), c.text);
+    }
+}
+
+TEST(DisplayElements, printsOneValueALineThenTheClosingLine) {
+    std::vector<int> values{4, -5, 6};
+    StreamCapture out(std::cout);
+    bubbleSort().displayElements(values.data(), 2);
+    bubbleSort().displayElements(values.data(), 0);
+    EXPECT_EQ(out.text(), "4\n-5\nAll elements displayed\nAll elements displayed\n");
+}
+
+struct SearchCase {
+    const char* input;
+    const char* output;  // after the prompt
+    const char* errors;
+};
+
+TEST(SearchValue, reportsTheFirstMatchOrNoneAndRefusesInputThatIsNoInt) {
+    const char* prompt = "Enter value to be searched: \n";
+    const char* noInt = "standard input: no int to search for\n";
+    const SearchCase cases[] = {
+        {"5\n", "This item can be found at index: 1\n", ""},
+        {"4", "This item can be found at index: 0\n", ""},
+        {"  42abc", "This item can be found at index: 3\n", ""},
+        {"6\n", "This item does not exist\n", ""},
+        {"abc\n", "", noInt},
+        {"", "", noInt},
+        {"99999999999\n", "", noInt},
+    };
+    std::vector<int> values{4, 5, 5, 42};
+    for (const SearchCase& c : cases) {
+        InputFeed in(c.input);
+        StreamCapture out(std::cout);
+        StreamCapture errors(std::cerr);
+        bubbleSort().searchValue(values.data(), static_cast<int>(values.size()));
+        EXPECT_EQ(out.text(), std::string(prompt) + c.output) << c.input;
+        EXPECT_EQ(errors.text(), c.errors) << c.input;
+    }
+}
+
+}  // namespace
