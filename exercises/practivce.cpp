@@ -1,0 +1,9 @@
+// recursion_demo: prints the fourth term of a recursive sequence, with no line end.
+#include <iostream>
+
+#include "myfunc.h"
+
+int main() {
+    std::cout << myFunc(4);
+    return 0;
+}

@@ -1,0 +1,19 @@
+// selection_demo: selection-sorts five fixed values and prints them. O(n^2) compares,
+// at most n - 1 exchanges.
+#include <iostream>
+#include <utility>
+
+int main() {
+    int arr[] = {3, 5, 6, 1, 4};
+    const int len = 5;
+    for (int i = 0; i < len - 1; ++i) {
+        int min = i;
+        for (int j = i + 1; j < len; ++j) {
+            if (arr[j] < arr[min]) min = j;  // strict: the first of equal minima is taken
+        }
+        std::swap(arr[i], arr[min]);
+    }
+    std::cout << "Sorting completed!" << std::endl;
+    for (int i = 0; i < len; ++i) std::cout << arr[i] << std::endl;
+    return 0;
+}
