@@ -1,7 +1,12 @@
-// Bubble-sort passes.
+// Bubble-sort passes. The kernel runs many passes in one sweep over the array, as a pipeline
+// of SIMD lanes; it leaves the array exactly as the plain loop does after the same passes.
 #include "bubblepasses.h"
 
+#include <algorithm>
+#include <climits>  // INT_MIN, INT_MAX
+#include <cstring>
 #include <utility>
+#include <vector>
 
 void plainBubblePasses(int* arr, int len, int passes) {
     for (int pass = 0; pass < passes; ++pass) {
@@ -11,4 +16,144 @@ void plainBubblePasses(int* arr, int len, int passes) {
     }
 }
 
-void bubblePasses(int* arr, int len, int passes) { plainBubblePasses(arr, len, passes); }
+// How the kernel works
+//
+// One pass is "emit the minimum, carry the maximum": carry = a[0]; for each next x,
+// a[j] = min(carry, x) and carry = max(carry, x); the last slot takes the carry. Pass p + 1
+// needs only what pass p has already emitted, so a group of K passes is a pipeline of K
+// stages, each with its own carry, through which every element flows once.
+//
+// The K = R * L carries sit in R vector registers of L lanes. Stage s lives in register
+// s % R, lane L - 1 - s / R, so register r feeds register r + 1 in the same lane, and only
+// the last register's output moves one lane down to feed register 0: one lane shift per
+// step, whose new top lane is the next input element. Each step every stage takes what its
+// predecessor emitted in the previous step, so the R registers are independent within a step.
+// Lane 0 of the last register is the last stage: its emission is the output.
+//
+// Stages start with carry INT_MIN and see INT_MIN until the data reaches them: that is a
+// bubble pass over the data with INT_MIN in front, which leaves the data exactly as a pass
+// without it does, whatever the data holds (equal values never exchange). Behind the data
+// come INT_MAX values, which drain the pipeline the same way. The output is taken by
+// position, never by value, so data holding INT_MIN or INT_MAX stays exact. A group of
+// P < K passes sets the carries of its last K - P stages to INT_MAX: such a stage passes its
+// input through unchanged.
+//
+// An active stage delays the stream by two steps (one for the carry), a pass-through stage by
+// one, so output j leaves at step j + K + P - 1, and the group takes len + K + P - 1 steps.
+
+namespace {
+
+constexpr int registers = 8;  // per sweep; enough independent work to hide the lane shift
+
+template <int Lanes>
+struct Vector {
+    typedef int type __attribute__((vector_size(Lanes * sizeof(int))));
+};
+
+// Runs `passes` (at most Lanes * registers) passes over buf[0..len). buf must hold INT_MAX
+// in the 2 * Lanes * registers slots behind the data; the output's vector stores spoil
+// some of them, which the caller restores.
+template <int... Lane>
+__attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane...>, int* buf,
+                                                 int len, int passes) {
+    constexpr int lanes = sizeof...(Lane);
+    constexpr int stages = lanes * registers;
+    typedef typename Vector<lanes>::type Vec;
+
+    Vec carry[registers];
+    Vec emitted[registers];
+    for (int r = 0; r < registers; ++r) {
+        carry[r] = Vec{(r + registers * (lanes - 1 - Lane) < passes ? INT_MIN : INT_MAX)...};
+        emitted[r] = Vec{} + INT_MIN;
+    }
+
+    const int delay = stages + passes - 1;
+    for (int t = 0; t < len + delay; ++t) {
+        // Register 0 takes the last register's previous output one lane down, the input on top.
+        const Vec first =
+            __builtin_shufflevector(emitted[registers - 1], Vec{} + buf[t], (Lane + 1)...);
+#pragma GCC unroll 16
+        for (int r = registers - 1; r > 0; --r) {
+            const Vec in = emitted[r - 1];
+            emitted[r] = carry[r] < in ? carry[r] : in;
+            carry[r] = carry[r] < in ? in : carry[r];
+        }
+        emitted[0] = carry[0] < first ? carry[0] : first;
+        carry[0] = carry[0] < first ? first : carry[0];
+        // Only lane 0 counts; the other lanes land on slots that later steps overwrite.
+        if (t >= delay) std::memcpy(buf + t - delay, &emitted[registers - 1], sizeof(Vec));
+    }
+}
+
+template <int Lanes>
+__attribute__((always_inline)) inline void runPasses(int* arr, int len, int passes) {
+    if (len < 2 || passes < 1) return;
+    constexpr int stages = Lanes * registers;
+    const int tail = 2 * stages;
+    std::vector<int> buf(len + tail);
+    std::copy_n(arr, len, buf.begin());
+    for (int done = 0; done < passes; done += stages) {
+        std::fill(buf.begin() + len, buf.end(), INT_MAX);
+        sweep(std::make_integer_sequence<int, Lanes>{}, buf.data(), len,
+              std::min(stages, passes - done));
+    }
+    std::copy_n(buf.begin(), len, arr);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx512f"))) void avx512Passes(int* arr, int len, int passes) {
+    runPasses<16>(arr, len, passes);
+}
+__attribute__((target("avx2"))) void avx2Passes(int* arr, int len, int passes) {
+    runPasses<8>(arr, len, passes);
+}
+#endif
+void fallbackPasses(int* arr, int len, int passes) { runPasses<4>(arr, len, passes); }
+
+}  // namespace
+
+bool kernelRunsHere(PassKernel kernel) {
+    switch (kernel) {
+        case PassKernel::fallback:
+            return true;
+#if defined(__x86_64__) || defined(__i386__)
+        case PassKernel::avx2:
+            return __builtin_cpu_supports("avx2");
+        case PassKernel::avx512:
+            return __builtin_cpu_supports("avx512f");
+#endif
+        default:
+            return false;
+    }
+}
+
+const char* kernelName(PassKernel kernel) {
+    switch (kernel) {
+        case PassKernel::avx2:
+            return "avx2";
+        case PassKernel::avx512:
+            return "avx512";
+        default:
+            return "fallback";
+    }
+}
+
+void bubblePasses(PassKernel kernel, int* arr, int len, int passes) {
+    switch (kernel) {
+#if defined(__x86_64__) || defined(__i386__)
+        case PassKernel::avx512:
+            return avx512Passes(arr, len, passes);
+        case PassKernel::avx2:
+            return avx2Passes(arr, len, passes);
+#endif
+        default:
+            return fallbackPasses(arr, len, passes);
+    }
+}
+
+void bubblePasses(int* arr, int len, int passes) {
+    static const PassKernel best = kernelRunsHere(PassKernel::avx512) ? PassKernel::avx512
+                                   : kernelRunsHere(PassKernel::avx2) ? PassKernel::avx2
+                                                                      : PassKernel::fallback;
+    bubblePasses(best, arr, len, passes);
+}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bubbleSort.h"
+#include "bubblepasses.h"
 #include "console.h"
 
 namespace {
@@ -24,6 +25,50 @@ std::vector<int> roughData(int len, std::mt19937& random) {
     }
     return values;
 }
+
+void PrintTo(PassKernel kernel, std::ostream* os) { *os << kernelName(kernel); }
+
+const PassKernel kernels[] = {PassKernel::fallback, PassKernel::avx2, PassKernel::avx512};
+
+class KernelTest : public testing::TestWithParam<PassKernel> {
+  protected:
+    void SetUp() override {
+        if (!kernelRunsHere(GetParam()))
+            GTEST_SKIP() << kernelName(GetParam()) << " does not run here";
+    }
+};
+
+TEST_P(KernelTest, leavesTheArrayThePlainLoopLeavesAfterEveryPassCount) {
+    std::mt19937 random(3);
+    for (int len = 0; len <= 130; ++len) {
+        const std::vector<int> data = roughData(len, random);
+        std::vector<int> plain = data;
+        for (int passes = 0; passes <= len + 1; ++passes) {
+            std::vector<int> fast = data;
+            bubblePasses(GetParam(), fast.data(), len, passes);
+            ASSERT_EQ(fast, plain) << "len " << len << ", passes " << passes;
+            plainBubblePasses(plain.data(), len, 1);
+        }
+    }
+}
+
+TEST_P(KernelTest, sortsArraysOfEveryShapeOfLength) {
+    std::mt19937 random(4);
+    std::vector<int> lengths{0, 1, 2, 3, 1000, 2049, 3000};
+    for (int size : {4, 8, 16, 32, 64, 128, 256, 384, 512}) {
+        for (int len : {size - 1, size, size + 1}) lengths.push_back(len);
+    }
+    for (int len : lengths) {
+        std::vector<int> values = roughData(len, random);
+        std::vector<int> expected = values;
+        std::sort(expected.begin(), expected.end());
+        bubblePasses(GetParam(), values.data(), len, len - 1);
+        ASSERT_EQ(values, expected) << "len " << len;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(kernels, KernelTest, testing::ValuesIn(kernels),
+                         [](const auto& info) { return std::string(kernelName(info.param)); });
 
 TEST(SortIt, sortsLikeStdSortAndPrintsSortedOnce) {
     std::mt19937 random(11);
