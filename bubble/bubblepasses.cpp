@@ -1,20 +1,12 @@
-// Bubble-sort passes. The kernel runs many passes in one sweep over the array, as a pipeline
-// of SIMD lanes; it leaves the array exactly as the plain loop does after the same passes.
+// The bubble-pass kernel: many passes in one sweep over the array, as a pipeline of SIMD
+// lanes; it leaves the array exactly as the plain loop does after the same passes.
 #include "bubblepasses.h"
 
 #include <algorithm>
 #include <climits>  // INT_MIN, INT_MAX
 #include <cstring>
-#include <utility>
+#include <utility>  // std::integer_sequence
 #include <vector>
-
-void plainBubblePasses(int* arr, int len, int passes) {
-    for (int pass = 0; pass < passes; ++pass) {
-        for (int j = 0; j < len - 1; ++j) {
-            if (arr[j] > arr[j + 1]) std::swap(arr[j], arr[j + 1]);
-        }
-    }
-}
 
 // How the kernel works
 //
@@ -43,8 +35,6 @@ void plainBubblePasses(int* arr, int len, int passes) {
 
 namespace {
 
-constexpr int registers = 8;  // per sweep; enough independent work to hide the lane shift
-
 template <int Lanes>
 struct Vector {
     typedef int type __attribute__((vector_size(Lanes * sizeof(int))));
@@ -53,15 +43,15 @@ struct Vector {
 // Runs `passes` (at most Lanes * registers) passes over buf[0..len). buf must hold INT_MAX
 // in the 2 * Lanes * registers slots behind the data; the output's vector stores spoil
 // some of them, which the caller restores.
-template <int... Lane>
+template <int registers, int... Lane>
 __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane...>, int* buf,
                                                  int len, int passes) {
     constexpr int lanes = sizeof...(Lane);
     constexpr int stages = lanes * registers;
     typedef typename Vector<lanes>::type Vec;
 
-    Vec carry[registers];
-    Vec emitted[registers];
+    Vec carry[registers] = {};
+    Vec emitted[registers] = {};
     for (int r = 0; r < registers; ++r) {
         carry[r] = Vec{(r + registers * (lanes - 1 - Lane) < passes ? INT_MIN : INT_MAX)...};
         emitted[r] = Vec{} + INT_MIN;
@@ -85,30 +75,38 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
     }
 }
 
-template <int Lanes>
+template <int Lanes, int Registers>
 __attribute__((always_inline)) inline void runPasses(int* arr, int len, int passes) {
     if (len < 2 || passes < 1) return;
-    constexpr int stages = Lanes * registers;
+    constexpr int stages = Lanes * Registers;
     const int tail = 2 * stages;
     std::vector<int> buf(len + tail);
     std::copy_n(arr, len, buf.begin());
     for (int done = 0; done < passes; done += stages) {
         std::fill(buf.begin() + len, buf.end(), INT_MAX);
-        sweep(std::make_integer_sequence<int, Lanes>{}, buf.data(), len,
-              std::min(stages, passes - done));
+        sweep<Registers>(std::make_integer_sequence<int, Lanes>{}, buf.data(), len,
+                         std::min(stages, passes - done));
     }
     std::copy_n(buf.begin(), len, arr);
 }
 
+// Lanes and registers per kernel. AVX-512 has 32 vector registers, AVX2 and SSE 16: each
+// kernel takes as many carry registers as fit beside their emissions without spilling.
+constexpr int avx512Lanes = 16, avx512Registers = 10;
+constexpr int avx2Lanes = 8, avx2Registers = 7;
+constexpr int fallbackLanes = 4, fallbackRegisters = 6;
+
 #if defined(__x86_64__) || defined(__i386__)
 __attribute__((target("avx512f"))) void avx512Passes(int* arr, int len, int passes) {
-    runPasses<16>(arr, len, passes);
+    runPasses<avx512Lanes, avx512Registers>(arr, len, passes);
 }
 __attribute__((target("avx2"))) void avx2Passes(int* arr, int len, int passes) {
-    runPasses<8>(arr, len, passes);
+    runPasses<avx2Lanes, avx2Registers>(arr, len, passes);
 }
 #endif
-void fallbackPasses(int* arr, int len, int passes) { runPasses<4>(arr, len, passes); }
+void fallbackPasses(int* arr, int len, int passes) {
+    runPasses<fallbackLanes, fallbackRegisters>(arr, len, passes);
+}
 
 }  // namespace
 
@@ -124,6 +122,17 @@ bool kernelRunsHere(PassKernel kernel) {
 #endif
         default:
             return false;
+    }
+}
+
+int kernelSweepPasses(PassKernel kernel) {
+    switch (kernel) {
+        case PassKernel::avx2:
+            return avx2Lanes * avx2Registers;
+        case PassKernel::avx512:
+            return avx512Lanes * avx512Registers;
+        default:
+            return fallbackLanes * fallbackRegisters;
     }
 }
 

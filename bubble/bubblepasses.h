@@ -12,6 +12,9 @@ enum class PassKernel { fallback, avx2, avx512 };
 bool kernelRunsHere(PassKernel kernel);
 const char* kernelName(PassKernel kernel);
 
+// How many passes the kernel runs in one sweep over the array.
+int kernelSweepPasses(PassKernel kernel);
+
 // Leaves arr exactly as plainBubblePasses does, with the given kernel, which must run here.
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ std::vector<int> roughData(int len, std::mt19937& random) {
     return values;
 }
 
-void PrintTo(PassKernel kernel, std::ostream* os) { *os << kernelName(kernel); }
+[[maybe_unused]] void PrintTo(PassKernel kernel, std::ostream* os) { *os << kernelName(kernel); }
 
 const PassKernel kernels[] = {PassKernel::fallback, PassKernel::avx2, PassKernel::avx512};
 
@@ -38,24 +39,45 @@ class KernelTest : public testing::TestWithParam<PassKernel> {
     }
 };
 
+// Checks the kernel against the plain loop after each of the given pass counts.
+void expectPlainResults(PassKernel kernel, const std::vector<int>& data,
+                        const std::vector<int>& passCounts) {
+    const int len = static_cast<int>(data.size());
+    std::vector<int> plain = data;
+    int plainPasses = 0;
+    for (int passes : passCounts) {
+        plainBubblePasses(plain.data(), len, passes - plainPasses);
+        plainPasses = passes;
+        std::vector<int> fast = data;
+        bubblePasses(kernel, fast.data(), len, passes);
+        ASSERT_EQ(fast, plain) << "len " << len << ", passes " << passes;
+    }
+}
+
 TEST_P(KernelTest, leavesTheArrayThePlainLoopLeavesAfterEveryPassCount) {
     std::mt19937 random(3);
     for (int len = 0; len <= 130; ++len) {
-        const std::vector<int> data = roughData(len, random);
-        std::vector<int> plain = data;
-        for (int passes = 0; passes <= len + 1; ++passes) {
-            std::vector<int> fast = data;
-            bubblePasses(GetParam(), fast.data(), len, passes);
-            ASSERT_EQ(fast, plain) << "len " << len << ", passes " << passes;
-            plainBubblePasses(plain.data(), len, 1);
-        }
+        std::vector<int> passCounts(len + 2);
+        std::iota(passCounts.begin(), passCounts.end(), 0);
+        expectPlainResults(GetParam(), roughData(len, random), passCounts);
+    }
+}
+
+TEST_P(KernelTest, leavesTheArrayThePlainLoopLeavesAcrossSweeps) {
+    const int sweep = kernelSweepPasses(GetParam());
+    std::mt19937 random(7);
+    for (int len : {sweep - 1, sweep, sweep + 1, 2 * sweep + 3}) {
+        expectPlainResults(
+            GetParam(), roughData(len, random),
+            {1, sweep - 1, sweep, sweep + 1, 2 * sweep - 1, 2 * sweep, 2 * sweep + 1, 3 * sweep});
     }
 }
 
 TEST_P(KernelTest, sortsArraysOfEveryShapeOfLength) {
+    const int sweep = kernelSweepPasses(GetParam());
     std::mt19937 random(4);
     std::vector<int> lengths{0, 1, 2, 3, 1000, 2049, 3000};
-    for (int size : {4, 8, 16, 32, 64, 128, 256, 384, 512}) {
+    for (int size : {4, 8, 16, 32, 64, 128, 256, sweep, 2 * sweep, 3 * sweep}) {
         for (int len : {size - 1, size, size + 1}) lengths.push_back(len);
     }
     for (int len : lengths) {

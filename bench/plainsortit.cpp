@@ -1,0 +1,4 @@
+// Puts the plain loop behind sortIt, for bubble_bench_plain: the whole-run baseline.
+#include "bubblepasses.h"
+
+void bubblePasses(int* arr, int len, int passes) { plainBubblePasses(arr, len, passes); }
