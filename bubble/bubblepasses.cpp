@@ -37,7 +37,7 @@ namespace {
 
 template <int Lanes>
 struct Vector {
-    typedef int type __attribute__((vector_size(Lanes * sizeof(int))));
+    using type [[gnu::vector_size(Lanes * sizeof(int))]] = int;
 };
 
 // Runs `passes` (at most Lanes * registers) passes over buf[0..len). buf must hold INT_MAX
@@ -48,7 +48,7 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
                                                  int len, int passes) {
     constexpr int lanes = sizeof...(Lane);
     constexpr int stages = lanes * registers;
-    typedef typename Vector<lanes>::type Vec;
+    using Vec = typename Vector<lanes>::type;
 
     Vec carry[registers] = {};
     Vec emitted[registers] = {};

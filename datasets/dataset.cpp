@@ -49,8 +49,9 @@ int readDataSet(std::istream& in, int* buffer) {
     while (count < dataSetCapacity && in.good()) {
         std::getline(in, field, ',');
         FieldValue converted = convertField(field);
-        if (converted.status != FieldStatus::ok)
+        if (converted.status != FieldStatus::ok) {
             throw DataSetFieldError(count + 1, converted.status);
+        }
         buffer[count++] = converted.value;
     }
     return count;

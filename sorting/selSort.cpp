@@ -14,6 +14,8 @@ int main() {
         std::swap(arr[i], arr[min]);
     }
     std::cout << "Sorting completed!" << std::endl;
-    for (int i = 0; i < len; ++i) std::cout << arr[i] << std::endl;
+    for (int i = 0; i < len; ++i) {  // NOLINT(modernize-loop-convert): len bounds the print
+        std::cout << arr[i] << std::endl;
+    }
     return 0;
 }

@@ -34,8 +34,9 @@ const PassKernel kernels[] = {PassKernel::fallback, PassKernel::avx2, PassKernel
 class KernelTest : public testing::TestWithParam<PassKernel> {
   protected:
     void SetUp() override {
-        if (!kernelRunsHere(GetParam()))
+        if (!kernelRunsHere(GetParam())) {
             GTEST_SKIP() << kernelName(GetParam()) << " does not run here";
+        }
     }
 };
 
@@ -78,7 +79,7 @@ TEST_P(KernelTest, sortsArraysOfEveryShapeOfLength) {
     std::mt19937 random(4);
     std::vector<int> lengths{0, 1, 2, 3, 1000, 2049, 3000};
     for (int size : {4, 8, 16, 32, 64, 128, 256, sweep, 2 * sweep, 3 * sweep}) {
-        for (int len : {size - 1, size, size + 1}) lengths.push_back(len);
+        lengths.insert(lengths.end(), {size - 1, size, size + 1});
     }
     for (int len : lengths) {
         std::vector<int> values = roughData(len, random);

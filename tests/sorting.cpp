@@ -35,7 +35,8 @@ TEST(Sorts, sortExactlyTheRangeAtAnySizeAndPosition) {
     for (auto sort : {mergeSort, quickSort}) {
         for (const RangeCase& c : cases) {
             std::vector<int> values(c.size);
-            for (int& v : values) v = static_cast<int>(random() % 50) - 25;
+            std::generate(values.begin(), values.end(),
+                          [&random] { return static_cast<int>(random() % 50) - 25; });
             std::vector<int> expected = values;
             if (c.low < c.high) std::sort(expected.begin() + c.low, expected.begin() + c.high + 1);
             sort(values.data(), c.low, c.high);

@@ -1,0 +1,82 @@
+// Fuzzes loadDataSet: the input bytes are the data-set file. Checks that no more than
+// dataSetCapacity values are stored, that each is what strtol makes of its field, and that a
+// rejected file is rejected at its first field that holds no int.
+#include <sys/mman.h>  // memfd_create
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dataset.h"
+
+namespace {
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// The data-set file, kept in memory and opened by name through /proc.
+int memoryFile() {
+    static const int fd = memfd_create("dataset", 0);
+    return fd;
+}
+
+std::vector<std::string> fieldsOf(const uint8_t* data, size_t size) {
+    std::vector<std::string> fields(1);
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == ',') {
+            fields.emplace_back();
+        } else {
+            fields.back() += static_cast<char>(data[i]);
+        }
+    }
+    return fields;
+}
+
+// What the C library makes of a field: its int, or nothing. strtol stops at a NUL byte, as
+// the conversion of a field must.
+std::optional<int> expectedValue(const std::string& field) {
+    const char* text = field.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const int fd = memoryFile();
+    require(fd >= 0 && ftruncate(fd, 0) == 0, "the in-memory file can be reset");
+    require(pwrite(fd, data, size, 0) == static_cast<ssize_t>(size), "the input is written");
+
+    const std::vector<std::string> fields = fieldsOf(data, size);
+    const size_t readable = std::min(fields.size(), static_cast<size_t>(dataSetCapacity));
+    std::vector<int> buffer(dataSetCapacity);  // exactly the capacity: a write past it is caught
+    try {
+        const int count = loadDataSet("/proc/self/fd/" + std::to_string(fd), buffer.data());
+        require(count == static_cast<int>(readable), "every field up to the capacity is stored");
+        for (int i = 0; i < count; ++i) {
+            require(expectedValue(fields[i]) == buffer[i], "a stored value is its field's int");
+        }
+    } catch (const DataSetFieldError& error) {
+        const int field = error.field();
+        require(field >= 1 && field <= static_cast<int>(readable), "the rejected field exists");
+        for (int i = 0; i + 1 < field; ++i) {
+            require(expectedValue(fields[i]).has_value(), "the fields before it hold ints");
+        }
+        require(!expectedValue(fields[field - 1]).has_value(), "the rejected field holds no int");
+    }
+    return 0;
+}

@@ -1,0 +1,84 @@
+// Fuzzes the two searches' reading of standard input: the input bytes are standard input.
+// Checks that each search reports exactly the matches of the int that strtol reads from the
+// input, or, when there is none, nothing but the prompt and one message on standard error.
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "DLL.h"
+#include "bubbleSort.h"
+#include "console.h"
+
+namespace {
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+std::optional<int> expectedValue(const std::string& input) {
+    const char* text = input.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+const int values[] = {42, -7, 0, 42, INT_MAX, INT_MIN};
+constexpr int valueCount = sizeof values / sizeof values[0];
+const std::string noInt = "standard input: no int to search for\n";
+
+void checkListSearch(const std::string& input, std::optional<int> value) {
+    DLL list;
+    for (int v : values) list.insert(v);
+    std::string expected = "Enter what you want to search for: \n";
+    for (int location = 1; value && location <= valueCount; ++location) {
+        if (values[valueCount - location] == *value) {
+            expected += "Your search was found at location: " + std::to_string(location) + "\n";
+        }
+    }
+    InputFeed in(input);
+    StreamCapture out(std::cout);
+    StreamCapture errors(std::cerr);
+    list.search();
+    require(out.text() == expected, "the list reports exactly the matches");
+    require(errors.text() == (value ? "" : noInt), "only input with no int is refused");
+}
+
+void checkArraySearch(const std::string& input, std::optional<int> value) {
+    int array[valueCount];
+    std::copy(values, values + valueCount, array);
+    std::string expected = "Enter value to be searched: \n";
+    if (value) {
+        const int* found = std::find(array, array + valueCount, *value);
+        expected +=
+            found == array + valueCount
+                ? std::string("This item does not exist\n")
+                : "This item can be found at index: " + std::to_string(found - array) + "\n";
+    }
+    InputFeed in(input);
+    StreamCapture out(std::cout);
+    StreamCapture errors(std::cerr);
+    bubbleSort().searchValue(array, valueCount);
+    require(out.text() == expected, "the array search reports the first match");
+    require(errors.text() == (value ? "" : noInt), "only input with no int is refused");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::optional<int> value = expectedValue(input);
+    checkListSearch(input, value);
+    checkArraySearch(input, value);
+    return 0;
+}
