@@ -58,7 +58,8 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
     }
 
     const int delay = stages + passes - 1;
-    for (int t = 0; t < len + delay; ++t) {
+    const long steps = static_cast<long>(len) + delay;
+    for (long t = 0; t < steps; ++t) {
         // Register 0 takes the last register's previous output one lane down, the input on top.
         const Vec first =
             __builtin_shufflevector(emitted[registers - 1], Vec{} + buf[t], (Lane + 1)...);
@@ -79,13 +80,12 @@ template <int Lanes, int Registers>
 __attribute__((always_inline)) inline void runPasses(int* arr, int len, int passes) {
     if (len < 2 || passes < 1) return;
     constexpr int stages = Lanes * Registers;
-    const int tail = 2 * stages;
-    std::vector<int> buf(len + tail);
+    std::vector<int> buf(static_cast<size_t>(len) + 2 * stages);
     std::copy_n(arr, len, buf.begin());
-    for (int done = 0; done < passes; done += stages) {
+    for (int left = passes; left > 0; left -= stages) {
         std::fill(buf.begin() + len, buf.end(), INT_MAX);
         sweep<Registers>(std::make_integer_sequence<int, Lanes>{}, buf.data(), len,
-                         std::min(stages, passes - done));
+                         std::min(stages, left));
     }
     std::copy_n(buf.begin(), len, arr);
 }
