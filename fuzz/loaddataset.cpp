@@ -5,25 +5,15 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "dataset.h"
+#include "properties.h"
 
 namespace {
-
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // The data-set file, kept in memory and opened by name through /proc.
 int memoryFile() {
@@ -43,17 +33,6 @@ std::vector<std::string> fieldsOf(const uint8_t* data, size_t size) {
     return fields;
 }
 
-// What the C library makes of a field: its int, or nothing. strtol stops at a NUL byte, as
-// the conversion of a field must.
-std::optional<int> expectedValue(const std::string& field) {
-    const char* text = field.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
-    return static_cast<int>(value);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -68,15 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int count = loadDataSet("/proc/self/fd/" + std::to_string(fd), buffer.data());
         require(count == static_cast<int>(readable), "every field up to the capacity is stored");
         for (int i = 0; i < count; ++i) {
-            require(expectedValue(fields[i]) == buffer[i], "a stored value is its field's int");
+            require(strtolValue(fields[i]) == buffer[i], "a stored value is its field's int");
         }
     } catch (const DataSetFieldError& error) {
         const int field = error.field();
         require(field >= 1 && field <= static_cast<int>(readable), "the rejected field exists");
         for (int i = 0; i + 1 < field; ++i) {
-            require(expectedValue(fields[i]).has_value(), "the fields before it hold ints");
+            require(strtolValue(fields[i]).has_value(), "the fields before it hold ints");
         }
-        require(!expectedValue(fields[field - 1]).has_value(), "the rejected field holds no int");
+        require(!strtolValue(fields[field - 1]).has_value(), "the rejected field holds no int");
     }
     return 0;
 }

@@ -2,11 +2,8 @@
 // Checks that each search reports exactly the matches of the int that strtol reads from the
 // input, or, when there is none, nothing but the prompt and one message on standard error.
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -14,24 +11,9 @@
 #include "DLL.h"
 #include "bubbleSort.h"
 #include "console.h"
+#include "properties.h"
 
 namespace {
-
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
-
-std::optional<int> expectedValue(const std::string& input) {
-    const char* text = input.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
-    return static_cast<int>(value);
-}
 
 const int values[] = {42, -7, 0, 42, INT_MAX, INT_MIN};
 constexpr int valueCount = sizeof values / sizeof values[0];
@@ -77,7 +59,7 @@ void checkArraySearch(const std::string& input, std::optional<int> value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const std::optional<int> value = expectedValue(input);
+    const std::optional<int> value = strtolValue(input);
     checkListSearch(input, value);
     checkArraySearch(input, value);
     return 0;
