@@ -40,20 +40,20 @@ struct Vector {
     using type [[gnu::vector_size(Lanes * sizeof(int))]] = int;
 };
 
-// Runs `passes` (at most Lanes * registers) passes over buf[0..len). buf must hold INT_MAX
-// in the 2 * Lanes * registers slots behind the data; the output's vector stores spoil
+// Runs `passes` (at most Lanes * Registers) passes over buf[0..len). buf must hold INT_MAX
+// in the 2 * Lanes * Registers slots behind the data; the output's vector stores spoil
 // some of them, which the caller restores.
-template <int registers, int... Lane>
+template <int Registers, int... Lane>
 __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane...>, int* buf,
                                                  int len, int passes) {
     constexpr int lanes = sizeof...(Lane);
-    constexpr int stages = lanes * registers;
+    constexpr int stages = lanes * Registers;
     using Vec = typename Vector<lanes>::type;
 
-    Vec carry[registers] = {};
-    Vec emitted[registers] = {};
-    for (int r = 0; r < registers; ++r) {
-        carry[r] = Vec{(r + registers * (lanes - 1 - Lane) < passes ? INT_MIN : INT_MAX)...};
+    Vec carry[Registers] = {};
+    Vec emitted[Registers] = {};
+    for (int r = 0; r < Registers; ++r) {
+        carry[r] = Vec{(r + Registers * (lanes - 1 - Lane) < passes ? INT_MIN : INT_MAX)...};
         emitted[r] = Vec{} + INT_MIN;
     }
 
@@ -62,9 +62,9 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
     for (long t = 0; t < steps; ++t) {
         // Register 0 takes the last register's previous output one lane down, the input on top.
         const Vec first =
-            __builtin_shufflevector(emitted[registers - 1], Vec{} + buf[t], (Lane + 1)...);
+            __builtin_shufflevector(emitted[Registers - 1], Vec{} + buf[t], (Lane + 1)...);
 #pragma GCC unroll 16
-        for (int r = registers - 1; r > 0; --r) {
+        for (int r = Registers - 1; r > 0; --r) {
             const Vec in = emitted[r - 1];
             emitted[r] = carry[r] < in ? carry[r] : in;
             carry[r] = carry[r] < in ? in : carry[r];
@@ -72,7 +72,7 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
         emitted[0] = carry[0] < first ? carry[0] : first;
         carry[0] = carry[0] < first ? first : carry[0];
         // Only lane 0 counts; the other lanes land on slots that later steps overwrite.
-        if (t >= delay) std::memcpy(buf + t - delay, &emitted[registers - 1], sizeof(Vec));
+        if (t >= delay) std::memcpy(buf + t - delay, &emitted[Registers - 1], sizeof(Vec));
     }
 }
 

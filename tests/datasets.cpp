@@ -3,15 +3,12 @@
 
 #include <array>
 #include <climits>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "dataset.h"
-#include "driverload.h"
 
 namespace {
 
@@ -108,40 +105,6 @@ TEST(LoadDataSet, fileThatCannotBeReadStoresNothingAndSaysNothing) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(buffer, (std::array<int, 3>{5, 5, 5}));
-}
-
-TEST(LoadDataSet, readsTheNamedFile) {
-    const std::string path = testing::TempDir() + "loadDataSet.csv";
-    std::ofstream(path) << "4,-5\n";
-    std::array<int, dataSetCapacity> buffer{};
-    EXPECT_EQ(loadDataSet(path, buffer.data()), 2);
-    EXPECT_EQ(buffer[0], 4);
-    EXPECT_EQ(buffer[1], -5);
-    std::remove(path.c_str());
-}
-
-struct ReportCase {
-    const char* file;  // nullptr: no file at all
-    std::string message;
-};
-
-TEST(LoadDataSetOrReport, namesProgramFileAndField) {
-    const std::string path = testing::TempDir() + "report.csv";
-    const ReportCase cases[] = {
-        {nullptr, "bench: " + path + ": cannot open the file for reading\n"},
-        {"1,2,oops", "bench: " + path + ": field 3 is not a number\n"},
-        {"1,99999999999", "bench: " + path + ": field 2 is out of the int range\n"},
-        {"1,2", ""},
-    };
-    for (const ReportCase& c : cases) {
-        std::remove(path.c_str());
-        if (c.file != nullptr) std::ofstream(path) << c.file;
-        std::array<int, dataSetCapacity> buffer{};
-        std::ostringstream errors;
-        EXPECT_EQ(loadDataSetOrReport("bench", path, buffer.data(), errors), c.message.empty());
-        EXPECT_EQ(errors.str(), c.message);
-    }
-    std::remove(path.c_str());
 }
 
 }  // namespace
