@@ -3,7 +3,6 @@
 
 #include <array>
 #include <climits>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
