@@ -1,6 +1,7 @@
 // bubble_bench: bubble-sorts fresh copies of the first 100, 200, ..., 10000 values of
 // dataSetA.csv, printing "Sorted" after each.
 #include <array>
+#include <exception>
 #include <iostream>
 #include <vector>
 
@@ -8,9 +9,13 @@
 #include "dataset.h"
 #include "driverload.h"
 
-int main() {
+namespace {
+const char* const program = "bubble_bench";
+}
+
+int main() try {
     std::array<int, dataSetCapacity> buffer{};  // slots the file leaves unfilled hold 0
-    if (!loadDataSetOrReport("bubble_bench", "dataSetA.csv", buffer.data(), std::cerr)) return 1;
+    if (!loadDataSetOrReport(program, "dataSetA.csv", buffer.data(), std::cerr)) return 1;
 
     bubbleSort sorter;
     for (int len = 100; len <= dataSetCapacity; len += 100) {
@@ -18,4 +23,7 @@ int main() {
         sorter.sortIt(trial.data(), len);
     }
     return 0;
+} catch (const std::exception& error) {  // out of memory, say
+    std::cerr << program << ": " << error.what() << '\n';
+    return 1;
 }

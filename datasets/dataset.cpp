@@ -33,9 +33,9 @@ FieldValue convertField(std::string_view field) {
     if (*first == '+') first = digits;
 
     int value = 0;
-    auto [end, error] = std::from_chars(first, last, value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) return {FieldStatus::outOfRange, 0};
+    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
+        return {FieldStatus::outOfRange, 0};
+    }
     return {FieldStatus::ok, value};
 }
 

@@ -1,15 +1,20 @@
 // list_bench: loads dataSetA2.csv into a DLL, then prints every location of one int read
 // from standard input.
 #include <array>
+#include <exception>
 #include <iostream>
 
 #include "DLL.h"
 #include "dataset.h"
 #include "driverload.h"
 
-int main() {
+namespace {
+const char* const program = "list_bench";
+}
+
+int main() try {
     std::array<int, dataSetCapacity> buffer{};  // slots the file leaves unfilled hold 0
-    if (!loadDataSetOrReport("list_bench", "dataSetA2.csv", buffer.data(), std::cerr)) return 1;
+    if (!loadDataSetOrReport(program, "dataSetA2.csv", buffer.data(), std::cerr)) return 1;
 
     DLL list;
     int inserted = 0;
@@ -23,5 +28,8 @@ int main() {
         }
     }
     list.search();
-    return std::cin.fail() ? 1 : 0;
+    return std::cin.fail() ? 1 : 0;      // search has reported input that holds no int
+} catch (const std::exception& error) {  // out of memory, say
+    std::cerr << program << ": " << error.what() << '\n';
+    return 1;
 }
