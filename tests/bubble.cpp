@@ -12,6 +12,9 @@
 #include "bubblepasses.h"
 #include "console.h"
 
+// Names a kernel in failure messages; beside PassKernel, where GoogleTest looks for it.
+void PrintTo(PassKernel kernel, std::ostream* os) { *os << kernelName(kernel); }
+
 namespace {
 
 // Random values with heavy duplicates and the int extremes mixed in.
@@ -26,8 +29,6 @@ std::vector<int> roughData(int len, std::mt19937& random) {
     }
     return values;
 }
-
-[[maybe_unused]] void PrintTo(PassKernel kernel, std::ostream* os) { *os << kernelName(kernel); }
 
 const PassKernel kernels[] = {PassKernel::fallback, PassKernel::avx2, PassKernel::avx512};
 
