@@ -80,7 +80,8 @@ template <int Lanes, int Registers>
 __attribute__((always_inline)) inline void runPasses(int* arr, int len, int passes) {
     if (len < 2 || passes < 1) return;
     constexpr int stages = Lanes * Registers;
-    std::vector<int> buf(static_cast<size_t>(len) + 2 * stages);
+    constexpr size_t tail = size_t{2} * stages;  // room for the pads behind the data
+    std::vector<int> buf(static_cast<size_t>(len) + tail);
     std::copy_n(arr, len, buf.begin());
     for (int left = passes; left > 0; left -= stages) {
         std::fill(buf.begin() + len, buf.end(), INT_MAX);
