@@ -12,6 +12,7 @@ void mergeSort(int* arr, int low, int high) {
 }
 
 void merge(int* arr, int low, int high, int mid) {
+    if (high < low) return;  // an empty range
     std::vector<int> scratch;
     scratch.reserve(high - low + 1);
     int i = low;

@@ -20,6 +20,8 @@ TEST(Merge, onASubRangeLeavesItsNeighboursUntouched) {
     std::vector<int> values{9, 1, 4, 2, 3, 0};
     merge(values.data(), 1, 4, 2);
     EXPECT_EQ(values, (std::vector<int>{9, 1, 2, 3, 4, 0}));
+    merge(values.data(), 5, 3, 4);  // an empty range
+    EXPECT_EQ(values, (std::vector<int>{9, 1, 2, 3, 4, 0}));
 }
 
 struct RangeCase {
