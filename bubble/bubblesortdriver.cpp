@@ -8,12 +8,14 @@
 #include "bubbleSort.h"
 #include "dataset.h"
 #include "driverload.h"
+#include "stdoutcheck.h"
 
 namespace {
 const char* const program = "bubble_bench";
 }
 
 int main() try {
+    checkStandardOutputAtExit(program);
     std::array<int, dataSetCapacity> buffer{};  // slots the file leaves unfilled hold 0
     if (!loadDataSetOrReport(program, "dataSetA.csv", buffer.data(), std::cerr)) return 1;
 

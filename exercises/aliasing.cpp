@@ -1,7 +1,10 @@
 // alias_demo: writes through re-pointed pointers reach the variables behind them.
 #include <iostream>
 
+#include "stdoutcheck.h"
+
 int main() {
+    checkStandardOutputAtExit("alias_demo");
     int x = 5;
     int y = 12;
     int* p1 = &x;

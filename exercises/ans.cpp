@@ -1,7 +1,10 @@
 // address_demo: prints the addresses three pointers hold after one is re-pointed.
 #include <iostream>
 
+#include "stdoutcheck.h"
+
 int main() {
+    checkStandardOutputAtExit("address_demo");
     int x = 0;
     int y = 0;
     int* p1 = &x;

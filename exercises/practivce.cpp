@@ -2,8 +2,10 @@
 #include <iostream>
 
 #include "myfunc.h"
+#include "stdoutcheck.h"
 
 int main() {
+    checkStandardOutputAtExit("recursion_demo");
     std::cout << myFunc(4);
     return 0;
 }

@@ -7,12 +7,14 @@
 #include "DLL.h"
 #include "dataset.h"
 #include "driverload.h"
+#include "stdoutcheck.h"
 
 namespace {
 const char* const program = "list_bench";
 }
 
 int main() try {
+    checkStandardOutputAtExit(program);
     std::array<int, dataSetCapacity> buffer{};  // slots the file leaves unfilled hold 0
     if (!loadDataSetOrReport(program, "dataSetA2.csv", buffer.data(), std::cerr)) return 1;
 

@@ -2,8 +2,10 @@
 #include <iostream>
 
 #include "quick.h"
+#include "stdoutcheck.h"
 
 int main() {
+    checkStandardOutputAtExit("quick_demo");
     int array[] = {3, 5, 6, 1, 4};
     quickSort(array, 0, 4);
     std::cout << "Sorting completed!" << std::endl;

@@ -3,7 +3,10 @@
 #include <iostream>
 #include <utility>
 
+#include "stdoutcheck.h"
+
 int main() {
+    checkStandardOutputAtExit("selection_demo");
     int arr[] = {3, 5, 6, 1, 4};
     const int len = 5;
     for (int i = 0; i < len - 1; ++i) {

@@ -1,30 +1,60 @@
 #!/usr/bin/env bash
 # Runs one whole-program case and compares what the program did with what the case expects.
-# Usage: run_program_test.sh PROGRAM CASE_DIR [LAUNCHER ARGS...]
+# Usage: run_program_test.sh [--stdout full|closed] PROGRAM CASE_DIR [LAUNCHER ARGS...]
 #
 # A case folder may hold:
-#   workdir/  files copied (links followed) into the fresh working directory of the run
-#   stdin     the program's standard input (otherwise /dev/null)
-#   stdout    the expected standard output, byte for byte
-#   check     an executable run on the actual standard output instead of comparing it with stdout
-#   stderr    the expected standard error (otherwise it must be empty)
-#   status    the expected exit status (otherwise 0)
+#   workdir/      files copied (links followed) into the fresh working directory of the run
+#   prepare       an executable run in that directory first, to make files too large to keep
+#   stdin         the program's standard input (otherwise /dev/null)
+#   stdout        the expected standard output, byte for byte
+#   check         an executable run on the actual standard output instead of comparing it
+#   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
+#                 in it stands for the working directory of the run
+#   status        the expected exit status (otherwise 0)
+#   memory_limit  an address-space limit for the program in KiB (ulimit -v); not applied
+#                 under a launcher or when MEMORY_LIMITS=off (sanitizers reserve far more)
+#
+# A case under a launcher (valgrind, say) is skipped, status 77, unless MEMCHECK=on.
+# --stdout full or closed runs the case with standard output on /dev/full or closed instead:
+# the program must then say "PROGRAM: standard output: <reason>" alone and exit with 1.
 set -u
+stdout_mode=
+if [ "$1" = --stdout ]; then
+    stdout_mode=$2
+    shift 2
+fi
 program=$1
 case_dir=$2
 shift 2
+if [ $# -gt 0 ] && [ "${MEMCHECK:-}" != on ]; then
+    echo "skipped: cases under a launcher run where MEMCHECK=on"
+    exit 77
+fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/run"
+run_dir=$(cd "$scratch/run" && pwd -P)
 if [ -d "$case_dir/workdir" ]; then
-    cp -RL "$case_dir/workdir/." "$scratch/run/"
-    rm -f "$scratch/run/.keep"
+    cp -RL "$case_dir/workdir/." "$run_dir/"
+    rm -f "$run_dir/.keep"
+fi
+if [ -x "$case_dir/prepare" ]; then
+    (cd "$run_dir" && "$case_dir/prepare") || { echo "prepare failed"; exit 1; }
 fi
 input=/dev/null
 [ -f "$case_dir/stdin" ] && input=$case_dir/stdin
+limit=unlimited
+if [ -f "$case_dir/memory_limit" ] && [ $# -eq 0 ] && [ "${MEMORY_LIMITS:-on}" != off ]; then
+    limit=$(cat "$case_dir/memory_limit")
+fi
 
-(cd "$scratch/run" && exec "$@" "$program") <"$input" >"$scratch/stdout" 2>"$scratch/stderr"
+run() { (cd "$run_dir" && ulimit -v "$limit" && exec "$@" "$program") <"$input"; }
+case $stdout_mode in
+    full) run "$@" >/dev/full 2>"$scratch/stderr" ;;
+    closed) run "$@" >&- 2>"$scratch/stderr" ;;
+    *) run "$@" >"$scratch/stdout" 2>"$scratch/stderr" ;;
+esac
 status=$?
 
 failed=0
@@ -38,16 +68,23 @@ same() {  # same WHAT EXPECTED ACTUAL
 
 expected_status=0
 [ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
-if [ "$status" != "$expected_status" ]; then
-    echo "exit status $status, expected $expected_status"
-    failed=1
-fi
-if [ -x "$case_dir/check" ]; then
+expected_stderr=/dev/null
+[ -f "$case_dir/stderr" ] && expected_stderr=$case_dir/stderr
+if [ -n "$stdout_mode" ]; then
+    expected_status=1
+    expected_stderr=$scratch/expected_stderr
+    reason="No space left on device"
+    [ "$stdout_mode" = closed ] && reason="Bad file descriptor"
+    echo "$(basename "$program"): standard output: $reason" >"$expected_stderr"
+elif [ -x "$case_dir/check" ]; then
     "$case_dir/check" "$scratch/stdout" || failed=1
 else
     same "standard output" "$case_dir/stdout" "$scratch/stdout"
 fi
-expected_stderr=/dev/null
-[ -f "$case_dir/stderr" ] && expected_stderr=$case_dir/stderr
-same "standard error" "$expected_stderr" "$scratch/stderr"
+if [ "$status" != "$expected_status" ]; then
+    echo "exit status $status, expected $expected_status"
+    failed=1
+fi
+sed "s|WORKDIR|$run_dir|g" "$expected_stderr" >"$scratch/expected_stderr_here"
+same "standard error" "$scratch/expected_stderr_here" "$scratch/stderr"
 exit $failed

@@ -4,8 +4,10 @@
 #include <iostream>
 
 #include "trim.h"
+#include "stdoutcheck.h"
 
 int main() {
+    checkStandardOutputAtExit("trim_test");
     std::cout << "\n---------------------\n";
     const int testData[] = {3, 2, 5, 1, 0, 8, 4};
     int len = 7;
