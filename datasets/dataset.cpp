@@ -1,66 +1,211 @@
-// Reading data-set files: field conversion and the load loop.
+// Reading data-set files: fields converted as they stream in, and the load loop.
 #include "dataset.h"
 
-#include <charconv>
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <istream>
+#include <new>  // std::bad_alloc
+#include <streambuf>
+#include <system_error>
 
 namespace {
 
-bool isBlank(char c) {
+using Traits = std::char_traits<char>;
+const int endOfInput = Traits::eof();
+
+bool isBlank(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
-std::string describe(int field, FieldStatus status) {
-    const char* problem =
-        status == FieldStatus::outOfRange ? " is out of the int range" : " is not a number";
-    return "field " + std::to_string(field) + problem;
-}
-
-}  // namespace
-
-FieldValue convertField(std::string_view field) {
-    const char* first = field.data();
-    const char* last = first + field.size();
-    while (first != last && isBlank(*first)) ++first;
-    // from_chars takes a minus but not a plus; either must be followed by a digit.
-    const char* digits = first;
-    if (digits != last && (*digits == '+' || *digits == '-')) ++digits;
-    if (digits == last || !isDigit(*digits)) return {FieldStatus::notANumber, 0};
-    if (*first == '+') first = digits;
-
-    int value = 0;
-    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
-        return {FieldStatus::outOfRange, 0};
-    }
-    return {FieldStatus::ok, value};
-}
-
-DataSetFieldError::DataSetFieldError(int field, FieldStatus status)
-    : std::runtime_error(describe(field, status)), field_(field) {}
-
-int readDataSet(std::istream& in, int* buffer) {
-    int count = 0;
-    std::string field;
-    // The state is tested before each read, so the field that meets end of input still counts.
-    while (count < dataSetCapacity && in.good()) {
-        std::getline(in, field, ',');
-        FieldValue converted = convertField(field);
-        if (converted.status != FieldStatus::ok) {
-            throw DataSetFieldError(count + 1, converted.status);
+// The first bytes of a text of any length, for messages.
+class Excerpt {
+  public:
+    // Keeps c, or, once the excerpt is full, notes that the text runs on and refuses it.
+    bool add(int c) {
+        if (text_.size() == length) {
+            cut_ = true;
+            return false;
         }
-        buffer[count++] = converted.value;
+        text_ += Traits::to_char_type(c);
+        return true;
+    }
+
+    // The text in double quotes, escaped as in C, with ... after the quotes when cut.
+    std::string quoted() const {
+        static const char hex[] = "0123456789abcdef";
+        std::string out = "\"";
+        for (char c : text_) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                out += {'\\', c};
+            } else if (c == '\n') {
+                out += "\\n";
+            } else if (c == '\r') {
+                out += "\\r";
+            } else if (c == '\t') {
+                out += "\\t";
+            } else if (byte < 0x20 || byte > 0x7e) {
+                out += {'\\', 'x', hex[byte >> 4], hex[byte & 0xf]};
+            } else {
+                out += c;
+            }
+        }
+        out += '"';
+        if (cut_) out += "...";
+        return out;
+    }
+
+  private:
+    static constexpr std::size_t length = 20;
+    std::string text_;
+    bool cut_ = false;
+};
+
+// The data set's bytes: a few already read back (a false start of a byte-order mark), then
+// the stream's.
+class ByteSource {
+  public:
+    explicit ByteSource(std::streambuf& in) : in_(in) {}
+
+    int next() {
+        if (pendingAt_ < pending_.size()) return Traits::to_int_type(pending_[pendingAt_++]);
+        return in_.sbumpc();
+    }
+
+    // Skips a UTF-8 byte-order mark at the start; bytes that begin like one but are not it
+    // stay to be read.
+    void skipByteOrderMark() {
+        static const char mark[] = "\xEF\xBB\xBF";
+        for (const char* m = mark; *m != '\0'; ++m) {
+            if (in_.sgetc() != Traits::to_int_type(*m)) return;
+            pending_ += Traits::to_char_type(in_.sbumpc());
+        }
+        pending_.clear();
+    }
+
+  private:
+    std::streambuf& in_;
+    std::string pending_;
+    std::size_t pendingAt_ = 0;
+};
+
+struct Field {
+    int value = 0;
+    bool endOfInput = false;
+    bool hasTrailingText = false;  // other than blanks, after the number
+    Excerpt trailing;              // what follows the number
+};
+
+// Reads the rest of a field that holds no int, only as far as its excerpt needs, and
+// throws.
+[[noreturn]] void reject(ByteSource& in, int c, int fieldNumber, FieldStatus status,
+                         Excerpt& text) {
+    while (c != endOfInput && c != ',' && text.add(c)) c = in.next();
+    throw DataSetFieldError(fieldNumber, status, text.quoted());
+}
+
+// Reads one field up to its comma or the end of input, converting it on the way; only
+// the excerpts are kept, so a field of any length takes the same memory.
+Field readField(ByteSource& in, int fieldNumber) {
+    Excerpt text;
+    int c = in.next();
+    const auto take = [&] {
+        text.add(c);
+        c = in.next();
+    };
+    while (isBlank(c)) take();
+    bool negative = false;
+    if (c == '+' || c == '-') {
+        negative = c == '-';
+        take();
+    }
+    if (!isDigit(c)) reject(in, c, fieldNumber, FieldStatus::notANumber, text);
+
+    // The magnitude only grows with each digit: once past the int range it stays there.
+    const std::uint64_t largest = negative ? 2147483648u : 2147483647u;
+    std::uint64_t magnitude = 0;
+    while (isDigit(c)) {
+        magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
+        if (magnitude > largest) reject(in, c, fieldNumber, FieldStatus::outOfRange, text);
+        take();
+    }
+
+    Field field;
+    field.value = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude))
+                           : static_cast<int>(magnitude);
+    for (; c != endOfInput && c != ','; c = in.next()) {
+        if (!isBlank(c)) field.hasTrailingText = true;
+        field.trailing.add(c);
+    }
+    field.endOfInput = c == endOfInput;
+    return field;
+}
+
+int readFields(std::streambuf& stream, int* buffer, DataSetNotes* notes) {
+    ByteSource in(stream);
+    in.skipByteOrderMark();
+    int count = 0;
+    // A field that meets the end of input still counts: an empty file is one empty field.
+    for (bool endOfInput = false; count < dataSetCapacity && !endOfInput;) {
+        Field field = readField(in, count + 1);
+        buffer[count++] = field.value;
+        endOfInput = field.endOfInput;
+        if (field.hasTrailingText && notes != nullptr && notes->fieldsWithTrailingText++ == 0) {
+            notes->firstTrailingField = count;
+            notes->firstTrailingText = field.trailing.quoted();
+        }
     }
     return count;
 }
 
-int loadDataSet(const std::string& fileName, int* buffer) {
-    // A directory opens as a stream on Linux but reads as nothing at all.
+std::string describe(int field, FieldStatus status, const std::string& excerpt) {
+    const char* problem =
+        status == FieldStatus::outOfRange ? " is out of the int range" : " is not a number";
+    return "field " + std::to_string(field) + " (" + excerpt + ")" + problem;
+}
+
+}  // namespace
+
+DataSetFieldError::DataSetFieldError(int field, FieldStatus status, const std::string& excerpt)
+    : std::runtime_error(describe(field, status, excerpt)), field_(field) {}
+
+int readDataSet(std::istream& in, int* buffer, DataSetNotes* notes) {
+    if (!in.good() || in.rdbuf() == nullptr) return 0;
+    // The stream buffer is read directly, so its failures reach here as exceptions instead
+    // of ending the input like a clean end of file would.
+    try {
+        return readFields(*in.rdbuf(), buffer, notes);
+    } catch (const DataSetFieldError&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw DataSetReadError("out of memory");
+    } catch (const std::system_error& error) {
+        throw DataSetReadError(error.code().message());
+    } catch (const std::exception& error) {
+        throw DataSetReadError(error.what());
+    }
+}
+
+void openDataSet(const std::string& fileName, std::ifstream& file, std::string& reason) {
+    // A directory may open as a stream, but it holds no data set.
     std::error_code ignored;
-    if (std::filesystem::is_directory(fileName, ignored)) return 0;
-    std::ifstream file(fileName);
-    return readDataSet(file, buffer);
+    if (std::filesystem::is_directory(fileName, ignored)) {
+        reason = std::make_error_code(std::errc::is_a_directory).message();
+        return;
+    }
+    errno = 0;
+    file.open(fileName, std::ios::in | std::ios::binary);
+    if (!file.is_open()) {
+        reason = errno != 0 ? std::generic_category().message(errno) : "cannot be opened";
+    }
+}
+
+int loadDataSet(const std::string& fileName, int* buffer) {
+    std::ifstream file;
+    std::string ignored;
+    openDataSet(fileName, file, ignored);
+    return file.is_open() ? readDataSet(file, buffer) : 0;
 }

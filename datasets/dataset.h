@@ -2,39 +2,54 @@
 // Shared by the two benchmark drivers.
 #pragma once
 
-#include <iosfwd>
+#include <fstream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 constexpr int dataSetCapacity = 10000;
 
 // How a field converts: a value, or why it holds none.
 enum class FieldStatus { ok, notANumber, outOfRange };
 
-struct FieldValue {
-    FieldStatus status;
-    int value;  // meaningful only when status is ok
-};
-
-// Base-10 conversion of one field, as the C library's strtol does it: leading white space
-// (line ends included) is skipped, then an optional sign and digits; the rest is ignored.
-FieldValue convertField(std::string_view field);
-
-// A field that holds no int; field() is its 1-based position in the file.
+// A field that holds no int; field() is its 1-based position in the file. what() reads
+// `field 3 ("x") is not a number`, with the field's text escaped and cut short.
 class DataSetFieldError : public std::runtime_error {
   public:
-    DataSetFieldError(int field, FieldStatus status);
+    // `excerpt` is the field's text as printed: escaped, quoted and cut short.
+    DataSetFieldError(int field, FieldStatus status, const std::string& excerpt);
     int field() const noexcept { return field_; }
 
   private:
     int field_;
 };
 
+// Reading the data set failed (an I/O error, out of memory); what() is the reason.
+class DataSetReadError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a load noticed beyond the values: fields with text other than blanks after their
+// number (5.5, or a value per line), which load fine but are seldom what was meant.
+struct DataSetNotes {
+    int fieldsWithTrailingText = 0;
+    int firstTrailingField = 0;     // 1-based; 0 when there is none
+    std::string firstTrailingText;  // what follows its number: escaped, quoted, cut short
+};
+
 // Reads comma-separated fields from `in` into buffer[0..], stopping after dataSetCapacity
-// values or at end of input, and returns how many were stored. A line end does not separate
-// fields. Throws DataSetFieldError at the first field that holds no int.
-int readDataSet(std::istream& in, int* buffer);
+// values or at end of input, and returns how many were stored. A field converts as the C
+// library's strtol does in base 10: leading white space (line ends included) is skipped,
+// then an optional sign and digits; the rest of the field is ignored. A line end does not
+// separate fields, and a UTF-8 byte-order mark at the start is skipped.
+// Memory stays bounded whatever the field lengths: a field is converted as it streams in.
+// Throws DataSetFieldError at the first field that holds no int, as soon as that is
+// certain, and DataSetReadError when `in` fails to deliver its characters.
+int readDataSet(std::istream& in, int* buffer, DataSetNotes* notes = nullptr);
+
+// Opens a data set for reading as bytes. On failure the stream is not open and `reason`
+// says why, as the OS puts it.
+void openDataSet(const std::string& fileName, std::ifstream& file, std::string& reason);
 
 // readDataSet on the named file. A file that cannot be opened for reading stores nothing,
 // says nothing and gives 0; any file that opens gives at least one value or throws.

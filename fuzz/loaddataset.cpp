@@ -21,9 +21,11 @@ int memoryFile() {
     return fd;
 }
 
+// The fields as the C library sees them, after a UTF-8 byte-order mark at the start.
 std::vector<std::string> fieldsOf(const uint8_t* data, size_t size) {
     std::vector<std::string> fields(1);
-    for (size_t i = 0; i < size; ++i) {
+    const bool byteOrderMark = size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF;
+    for (size_t i = byteOrderMark ? 3 : 0; i < size; ++i) {
         if (data[i] == ',') {
             fields.emplace_back();
         } else {

@@ -3,8 +3,12 @@
 
 #include <array>
 #include <climits>
+#include <ios>
+#include <new>
 #include <sstream>
 #include <string>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "dataset.h"
@@ -74,6 +78,17 @@ const LoadCase loadCases[] = {
     {"aboveIntRange", "5,2147483648", {}, 2},
     {"belowIntRange", "-2147483649", {}, 1},
     {"farAboveIntRange", "99999999999999999999999", {}, 1},
+    {"byteOrderMarkSkipped", "\xEF\xBB\xBF-5,6", {-5, 6}, 0},
+    {"byteOrderMarkOnlyAtTheStart",
+     "5,\xEF\xBB\xBF"
+     "6",
+     {},
+     2},
+    {"halfAByteOrderMark",
+     "\xEF\xBB"
+     "5",
+     {},
+     1},
 };
 
 INSTANTIATE_TEST_SUITE_P(formats, ReadDataSetTest, testing::ValuesIn(loadCases),
@@ -93,6 +108,90 @@ TEST(ReadDataSet, stopsAfterCapacityValuesWithoutWritingPastTheBuffer) {
         EXPECT_EQ(buffer[dataSetCapacity - 1], dataSetCapacity) << count;
         EXPECT_EQ(buffer[dataSetCapacity], -7) << count;
     }
+}
+
+// What the messages show of a field: its text from the start, escaped and cut short.
+TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"1,x", R"(field 2 ("x") is not a number)"},
+        {"1,", R"(field 2 ("") is not a number)"},
+        {" \"a\\\tb\x01\n", R"(field 1 (" \"a\\\tb\x01\n") is not a number)"},
+        {std::string(30, 'y') + ",1", R"(field 1 ("yyyyyyyyyyyyyyyyyyyy"...) is not a number)"},
+        {"1," + std::string(30, '9'),
+         R"(field 2 ("99999999999999999999"...) is out of the int range)"},
+        {"-2147483649,1", R"(field 1 ("-2147483649") is out of the int range)"},
+    };
+    for (const auto& [file, message] : cases) {
+        std::vector<int> buffer(dataSetCapacity);
+        std::istringstream in(file);
+        try {
+            readDataSet(in, buffer.data());
+            ADD_FAILURE() << file << ": accepted";
+        } catch (const DataSetFieldError& error) {
+            EXPECT_EQ(error.what(), message);
+        }
+    }
+}
+
+TEST(ReadDataSet, notesFieldsWithTextAfterTheirNumber) {
+    struct {
+        std::string file;
+        int fields, first;
+        std::string text;
+    } const cases[] = {
+        {"1,2 \n,3\r\n", 0, 0, ""},  // blanks only
+        {"5.5,6.5", 2, 1, R"(".5")"},
+        {"5\n3\n9\n1", 1, 1, R"("\n3\n9\n1")"},
+        {"1,2;3,4" + std::string(30, ';'), 2, 2, R"(";3")"},
+        {"1,2" + std::string(30, '.'), 1, 2, R"("...................."...)"},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> buffer(dataSetCapacity);
+        std::istringstream in(c.file);
+        DataSetNotes notes;
+        readDataSet(in, buffer.data(), &notes);
+        EXPECT_EQ(notes.fieldsWithTrailingText, c.fields) << c.file;
+        EXPECT_EQ(notes.firstTrailingField, c.first) << c.file;
+        EXPECT_EQ(notes.firstTrailingText, c.text) << c.file;
+    }
+}
+
+// A stream buffer that delivers some bytes, then fails the way a reading library does.
+template <typename Failure>
+class FailingBuffer : public std::streambuf {
+  public:
+    FailingBuffer(std::string bytes, Failure failure)
+        : bytes_(std::move(bytes)), failure_(std::move(failure)) {
+        setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+    }
+
+  protected:
+    int_type underflow() override { throw failure_; }
+
+  private:
+    std::string bytes_;
+    Failure failure_;
+};
+
+template <typename Failure>
+void expectReadError(Failure failure, const std::string& reason) {
+    for (const char* bytes : {"", "1,2", "1,2,", "-"}) {
+        FailingBuffer<Failure> failing(bytes, failure);
+        std::istream in(&failing);
+        std::vector<int> buffer(dataSetCapacity);
+        try {
+            readDataSet(in, buffer.data());
+            ADD_FAILURE() << bytes << ": the failure was taken for the end of the file";
+        } catch (const DataSetReadError& error) {
+            EXPECT_EQ(error.what(), reason) << bytes;
+        }
+    }
+}
+
+TEST(ReadDataSet, readFailuresAreNeverTheEndOfTheFile) {
+    expectReadError(std::ios_base::failure("read", std::make_error_code(std::errc::io_error)),
+                    std::make_error_code(std::errc::io_error).message());
+    expectReadError(std::bad_alloc(), "out of memory");
 }
 
 TEST(LoadDataSet, fileThatCannotBeReadStoresNothingAndSaysNothing) {
