@@ -43,9 +43,10 @@ bool loadDataSetOrReport(const char* program, const std::string& fileName, int* 
     if (notes.fieldsWithTrailingText != 0) {
         const bool one = notes.fieldsWithTrailingText == 1;
         errors << prefix << "warning: " << notes.fieldsWithTrailingText
-               << (one ? " field has" : " fields have")
-               << " text after its number, ignored (first: field " << notes.firstTrailingField
-               << ", " << notes.firstTrailingText
+               << (one ? " field has text after its number"
+                       : " fields have text after their number")
+               << ", ignored (first: field " << notes.firstTrailingField << ", "
+               << notes.firstTrailingText
                << "); a data set is ints separated by commas, on one line\n";
     }
     if (count < dataSetCapacity) {
