@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -61,35 +65,54 @@ void measure(benchmark::State& state, Sort sort) {
 void plain(benchmark::State& state) { measure(state, plainBubblePasses); }
 
 void kernel(benchmark::State& state, PassKernel which) {
-    if (!kernelRunsHere(which)) {
-        state.SkipWithError("this machine does not run this kernel");
-        return;
-    }
     measure(state,
             [which](int* arr, int len, int passes) { bubblePasses(which, arr, len, passes); });
 }
 
-int registerAll() {
-    benchmark::RegisterBenchmark("plain", plain)
-        ->Arg(100)
-        ->Arg(1000)
-        ->Arg(10000)
-        ->UseManualTime()
-        ->Unit(benchmark::kMicrosecond);
-    for (PassKernel which : {PassKernel::avx512, PassKernel::avx2, PassKernel::fallback}) {
-        const std::string name = std::string("kernel/") + kernelName(which);
-        benchmark::RegisterBenchmark(name.c_str(), kernel, which)
-            ->Arg(100)
-            ->Arg(1000)
-            ->Arg(10000)
-            ->UseManualTime()
-            ->Unit(benchmark::kMicrosecond);
+// The sizes to sort: 100, 1000 and 10000 unless --sizes=FIRST:LAST:STEP says otherwise.
+std::vector<int64_t> sizesFrom(int& argc, char** argv) {
+    std::vector<int64_t> sizes = {100, 1000, 10000};
+    const std::string flag = "--sizes=";
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.compare(0, flag.size(), flag) != 0) continue;
+        std::istringstream in(arg.substr(flag.size()));
+        int64_t first = 0, last = 0, step = 0;
+        char colon1 = 0, colon2 = 0;
+        if (!(in >> first >> colon1 >> last >> colon2 >> step) || colon1 != ':' || colon2 != ':' ||
+            first < 2 || step < 1 || last < first) {
+            std::cerr << "passes_benchmark: " << arg << ": expected --sizes=FIRST:LAST:STEP\n";
+            std::exit(1);
+        }
+        sizes.clear();
+        for (int64_t n = first; n <= last; n += step) sizes.push_back(n);
+        std::copy(argv + i + 1, argv + argc, argv + i);  // the rest is the library's
+        --argc;
+        break;
     }
-    return 0;
+    return sizes;
 }
 
-const int registered = registerAll();
+void registerAll(const std::vector<int64_t>& sizes) {
+    const auto each = [&sizes](benchmark::internal::Benchmark* benchmark) {
+        for (int64_t n : sizes) benchmark->Arg(n);
+        benchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
+    };
+    each(benchmark::RegisterBenchmark("plain", plain));
+    for (PassKernel which : {PassKernel::avx512, PassKernel::avx2, PassKernel::fallback}) {
+        if (!kernelRunsHere(which)) continue;  // only what this machine runs
+        const std::string name = std::string("kernel/") + kernelName(which);
+        each(benchmark::RegisterBenchmark(name.c_str(), kernel, which));
+    }
+}
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    registerAll(sizesFrom(argc, argv));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
