@@ -2,11 +2,29 @@
 // lanes; it leaves the array exactly as the plain loop does after the same passes.
 #include "bubblepasses.h"
 
+#include <initializer_list>
+
+// The vector code needs GCC's vector extensions (GCC, Clang). Built with BUBBLE_SIMD 0, as
+// compilers without them must be, the fallback kernel is the plain loop.
+#ifndef BUBBLE_SIMD
+#if defined(__GNUC__) || defined(__clang__)
+#define BUBBLE_SIMD 1
+#else
+#define BUBBLE_SIMD 0
+#endif
+#endif
+
+#if BUBBLE_SIMD
 #include <algorithm>
 #include <climits>  // INT_MIN, INT_MAX
 #include <cstring>
 #include <utility>  // std::integer_sequence
 #include <vector>
+#endif
+
+#if defined(__x86_64__) || defined(__i386__)
+#define BUBBLE_X86 1
+#endif
 
 // How the kernel works
 //
@@ -33,6 +51,7 @@
 // An active stage delays the stream by two steps (one for the carry), a pass-through stage by
 // one, so output j leaves at step j + K + P - 1, and the group takes len + K + P - 1 steps.
 
+#if BUBBLE_SIMD
 namespace {
 
 template <int Lanes>
@@ -40,12 +59,24 @@ struct Vector {
     using type [[gnu::vector_size(Lanes * sizeof(int))]] = int;
 };
 
+// Every lane of `out` takes its upper neighbour's value in v; the top lane takes top[0].
+// (An out-parameter: returning a vector wider than the baseline's would draw -Wpsabi.)
+template <typename Vec, int... Lane>
+__attribute__((always_inline)) inline void shiftDown(Vec& out, const Vec& v, const Vec& top,
+                                                     std::integer_sequence<int, Lane...>) {
+#if defined(__clang__)
+    out = __builtin_shufflevector(v, top, (Lane + 1)...);
+#else  // GCC has __builtin_shufflevector only from version 12
+    out = __builtin_shuffle(v, top, Vec{(Lane + 1)...});
+#endif
+}
+
 // Runs `passes` (at most Lanes * Registers) passes over buf[0..len). buf must hold INT_MAX
 // in the 2 * Lanes * Registers slots behind the data; the output's vector stores spoil
 // some of them, which the caller restores.
 template <int Registers, int... Lane>
-__attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane...>, int* buf,
-                                                 int len, int passes) {
+__attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane...> lanesIn,
+                                                 int* buf, int len, int passes) {
     constexpr int lanes = sizeof...(Lane);
     constexpr int stages = lanes * Registers;
     using Vec = typename Vector<lanes>::type;
@@ -61,8 +92,8 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
     const long steps = static_cast<long>(len) + delay;
     for (long t = 0; t < steps; ++t) {
         // Register 0 takes the last register's previous output one lane down, the input on top.
-        const Vec first =
-            __builtin_shufflevector(emitted[Registers - 1], Vec{} + buf[t], (Lane + 1)...);
+        Vec first;
+        shiftDown(first, emitted[Registers - 1], Vec{} + buf[t], lanesIn);
 #pragma GCC unroll 16
         for (int r = Registers - 1; r > 0; --r) {
             const Vec in = emitted[r - 1];
@@ -91,13 +122,14 @@ __attribute__((always_inline)) inline void runPasses(int* arr, int len, int pass
     std::copy_n(buf.begin(), len, arr);
 }
 
-// Lanes and registers per kernel. AVX-512 has 32 vector registers, AVX2 and SSE 16: each
-// kernel takes as many carry registers as fit beside their emissions without spilling.
+// Lanes and registers per kernel: as many carry registers as fit beside their emissions
+// without spilling. AVX-512 and NEON have 32 vector registers, AVX2 and SSE 16.
 constexpr int avx512Lanes = 16, avx512Registers = 10;
 constexpr int avx2Lanes = 8, avx2Registers = 7;
+constexpr int neonLanes = 4, neonRegisters = 14;
 constexpr int fallbackLanes = 4, fallbackRegisters = 6;
 
-#if defined(__x86_64__) || defined(__i386__)
+#if BUBBLE_X86
 __attribute__((target("avx512f"))) void avx512Passes(int* arr, int len, int passes) {
     runPasses<avx512Lanes, avx512Registers>(arr, len, passes);
 }
@@ -105,36 +137,60 @@ __attribute__((target("avx2"))) void avx2Passes(int* arr, int len, int passes) {
     runPasses<avx2Lanes, avx2Registers>(arr, len, passes);
 }
 #endif
+#if defined(__aarch64__)
+void neonPasses(int* arr, int len, int passes) {  // NEON is part of every AArch64 CPU
+    runPasses<neonLanes, neonRegisters>(arr, len, passes);
+}
+#endif
 void fallbackPasses(int* arr, int len, int passes) {
     runPasses<fallbackLanes, fallbackRegisters>(arr, len, passes);
 }
 
 }  // namespace
+#endif  // BUBBLE_SIMD
 
 bool kernelRunsHere(PassKernel kernel) {
     switch (kernel) {
         case PassKernel::fallback:
             return true;
-#if defined(__x86_64__) || defined(__i386__)
+#if BUBBLE_SIMD && BUBBLE_X86
         case PassKernel::avx2:
             return __builtin_cpu_supports("avx2");
         case PassKernel::avx512:
             return __builtin_cpu_supports("avx512f");
+#endif
+#if BUBBLE_SIMD && defined(__aarch64__)
+        case PassKernel::neon:
+            return true;
 #endif
         default:
             return false;
     }
 }
 
+PassKernel bestKernel() {
+    for (PassKernel kernel : {PassKernel::avx512, PassKernel::avx2, PassKernel::neon}) {
+        if (kernelRunsHere(kernel)) return kernel;
+    }
+    return PassKernel::fallback;
+}
+
 int kernelSweepPasses(PassKernel kernel) {
+#if BUBBLE_SIMD
     switch (kernel) {
         case PassKernel::avx2:
             return avx2Lanes * avx2Registers;
         case PassKernel::avx512:
             return avx512Lanes * avx512Registers;
+        case PassKernel::neon:
+            return neonLanes * neonRegisters;
         default:
             return fallbackLanes * fallbackRegisters;
     }
+#else
+    static_cast<void>(kernel);
+    return 1;
+#endif
 }
 
 const char* kernelName(PassKernel kernel) {
@@ -143,27 +199,36 @@ const char* kernelName(PassKernel kernel) {
             return "avx2";
         case PassKernel::avx512:
             return "avx512";
+        case PassKernel::neon:
+            return "neon";
         default:
             return "fallback";
     }
 }
 
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes) {
+#if BUBBLE_SIMD
     switch (kernel) {
-#if defined(__x86_64__) || defined(__i386__)
+#if BUBBLE_X86
         case PassKernel::avx512:
             return avx512Passes(arr, len, passes);
         case PassKernel::avx2:
             return avx2Passes(arr, len, passes);
 #endif
+#if defined(__aarch64__)
+        case PassKernel::neon:
+            return neonPasses(arr, len, passes);
+#endif
         default:
             return fallbackPasses(arr, len, passes);
     }
+#else
+    static_cast<void>(kernel);
+    plainBubblePasses(arr, len, passes);
+#endif
 }
 
 void bubblePasses(int* arr, int len, int passes) {
-    static const PassKernel best = kernelRunsHere(PassKernel::avx512) ? PassKernel::avx512
-                                   : kernelRunsHere(PassKernel::avx2) ? PassKernel::avx2
-                                                                      : PassKernel::fallback;
+    static const PassKernel best = bestKernel();
     bubblePasses(best, arr, len, passes);
 }

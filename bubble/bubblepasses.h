@@ -7,9 +7,12 @@
 void plainBubblePasses(int* arr, int len, int passes);
 
 // The instruction sets the kernel is built for; fallback runs anywhere.
-enum class PassKernel { fallback, avx2, avx512 };
+enum class PassKernel { fallback, avx2, avx512, neon };
 
 bool kernelRunsHere(PassKernel kernel);
+
+// The widest kernel this machine runs: the one bubblePasses(arr, len, passes) takes.
+PassKernel bestKernel();
 const char* kernelName(PassKernel kernel);
 
 // How many passes the kernel runs in one sweep over the array.

@@ -1,10 +1,15 @@
 // bubbleSort: the sort against std::sort, and the texts of the other operations.
 #include <gtest/gtest.h>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>  // __cpuid, __cpuid_count
+#endif
+
 #include <algorithm>
 #include <climits>
 #include <numeric>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,7 +35,8 @@ std::vector<int> roughData(int len, std::mt19937& random) {
     return values;
 }
 
-const PassKernel kernels[] = {PassKernel::fallback, PassKernel::avx2, PassKernel::avx512};
+const PassKernel kernels[] = {PassKernel::fallback, PassKernel::avx2, PassKernel::avx512,
+                              PassKernel::neon};
 
 class KernelTest : public testing::TestWithParam<PassKernel> {
   protected:
@@ -68,10 +74,12 @@ TEST_P(KernelTest, leavesTheArrayThePlainLoopLeavesAfterEveryPassCount) {
 TEST_P(KernelTest, leavesTheArrayThePlainLoopLeavesAcrossSweeps) {
     const int sweep = kernelSweepPasses(GetParam());
     std::mt19937 random(7);
+    // Ascending and without repeats, whatever the sweep (the plain loop's is one pass).
+    const std::set<int> passCounts{1,         sweep - 1,     sweep,    sweep + 1, 2 * sweep - 1,
+                                   2 * sweep, 2 * sweep + 1, 3 * sweep};
     for (int len : {sweep - 1, sweep, sweep + 1, 2 * sweep + 3}) {
-        expectPlainResults(
-            GetParam(), roughData(len, random),
-            {1, sweep - 1, sweep, sweep + 1, 2 * sweep - 1, 2 * sweep, 2 * sweep + 1, 3 * sweep});
+        expectPlainResults(GetParam(), roughData(len, random),
+                           {passCounts.begin(), passCounts.end()});
     }
 }
 
@@ -93,6 +101,33 @@ TEST_P(KernelTest, sortsArraysOfEveryShapeOfLength) {
 
 INSTANTIATE_TEST_SUITE_P(kernels, KernelTest, testing::ValuesIn(kernels),
                          [](const auto& info) { return std::string(kernelName(info.param)); });
+
+// The widest kernel this CPU and its OS run, asked of the CPU itself rather than of the
+// kernel's own check: cpuid for the instruction sets, xgetbv for the OS saving their registers.
+PassKernel widestKernelOfThisCpu() {
+#if !BUBBLE_SIMD
+    return PassKernel::fallback;
+#elif defined(__aarch64__)
+    return PassKernel::neon;
+#elif defined(__x86_64__) || defined(__i386__)
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    __cpuid(1, a, b, c, d);
+    if ((c & (1u << 27)) == 0) return PassKernel::fallback;  // no OSXSAVE: no AVX state
+    unsigned xcr0 = 0, high = 0;
+    asm("xgetbv" : "=a"(xcr0), "=d"(high) : "c"(0));
+    __cpuid_count(7, 0, a, b, c, d);
+    if ((xcr0 & 0xe6) == 0xe6 && (b & (1u << 16)) != 0) return PassKernel::avx512;
+    if ((xcr0 & 0x06) == 0x06 && (b & (1u << 5)) != 0) return PassKernel::avx2;
+    return PassKernel::fallback;
+#else
+    return PassKernel::fallback;
+#endif
+}
+
+TEST(Dispatch, picksTheWidestKernelThisCpuRuns) {
+    EXPECT_EQ(bestKernel(), widestKernelOfThisCpu());
+    EXPECT_TRUE(kernelRunsHere(bestKernel()));
+}
 
 TEST(SortIt, sortsLikeStdSortAndPrintsSortedOnce) {
     std::mt19937 random(11);

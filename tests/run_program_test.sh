@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs one whole-program case and compares what the program did with what the case expects.
-# Usage: run_program_test.sh [--stdout full|closed] PROGRAM CASE_DIR [LAUNCHER ARGS...]
+# Usage: run_program_test.sh [--stdout full|closed] [--memcheck] PROGRAM CASE_DIR [LAUNCHER ARGS...]
+# LAUNCHER runs the program: valgrind, or a cross build's emulator (qemu, wine).
 #
 # A case folder may hold:
 #   workdir/      files copied (links followed) into the fresh working directory of the run
@@ -11,10 +12,14 @@
 #   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
 #                 in it stands for the working directory of the run
 #   status        the expected exit status (otherwise 0)
+#   linux_only    the case needs Linux (its /proc, say): skipped, status 77, for PROGRAM.exe
 #   memory_limit  an address-space limit for the program in KiB (ulimit -v); not applied
 #                 under a launcher or when MEMORY_LIMITS=off (sanitizers reserve far more)
 #
-# A case under a launcher (valgrind, say) is skipped, status 77, unless MEMCHECK=on.
+# --memcheck marks a run under valgrind: it is skipped, status 77, unless MEMCHECK=on.
+# A Windows program (PROGRAM.exe) writes its lines ending in CR LF, as Windows programs do:
+# its output is compared with the line feeds alone, and WORKDIR also stands for the working
+# directory as Windows names it under wine (Z:\...).
 # --stdout full or closed runs the case with standard output on /dev/full or closed instead:
 # the program must then say "PROGRAM: standard output: <reason>" alone and exit with 1.
 set -u
@@ -23,11 +28,18 @@ if [ "$1" = --stdout ]; then
     stdout_mode=$2
     shift 2
 fi
+if [ "$1" = --memcheck ]; then
+    shift
+    if [ "${MEMCHECK:-}" != on ]; then
+        echo "skipped: memcheck cases run where MEMCHECK=on (ctest --preset memcheck)"
+        exit 77
+    fi
+fi
 program=$1
 case_dir=$2
 shift 2
-if [ $# -gt 0 ] && [ "${MEMCHECK:-}" != on ]; then
-    echo "skipped: cases under a launcher run where MEMCHECK=on"
+if [[ $program == *.exe ]] && [ -f "$case_dir/linux_only" ]; then
+    echo "skipped: the case needs Linux"
     exit 77
 fi
 
@@ -56,6 +68,11 @@ case $stdout_mode in
     *) run "$@" >"$scratch/stdout" 2>"$scratch/stderr" ;;
 esac
 status=$?
+if [[ $program == *.exe ]]; then
+    for stream in stdout stderr; do
+        [ -f "$scratch/$stream" ] && sed -i 's/\r$//' "$scratch/$stream"
+    done
+fi
 
 failed=0
 same() {  # same WHAT EXPECTED ACTUAL
@@ -85,6 +102,8 @@ if [ "$status" != "$expected_status" ]; then
     echo "exit status $status, expected $expected_status"
     failed=1
 fi
-sed "s|WORKDIR|$run_dir|g" "$expected_stderr" >"$scratch/expected_stderr_here"
+here=$run_dir
+[[ $program == *.exe ]] && here="Z:${run_dir//\//\\\\}"
+sed "s|WORKDIR|$here|g" "$expected_stderr" >"$scratch/expected_stderr_here"
 same "standard error" "$scratch/expected_stderr_here" "$scratch/stderr"
 exit $failed
