@@ -188,6 +188,33 @@ void expectReadError(Failure failure, const std::string& reason) {
     }
 }
 
+// Endless bytes (like /dev/zero), with a fuse: a reader that reads on is a failure, not a hang.
+class EndlessBytes : public std::streambuf {
+  public:
+    explicit EndlessBytes(char byte) : bytes_(64, byte) {}
+    int served = 0;
+
+  protected:
+    int_type underflow() override {
+        if (++served > 100) throw std::runtime_error("read on past the field's fate");
+        setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+        return traits_type::to_int_type(bytes_[0]);
+    }
+
+  private:
+    std::string bytes_;
+};
+
+TEST(ReadDataSet, rejectsAFieldAsSoonAsItHoldsNoNumber) {
+    for (char byte : {'\0', 'x', '9'}) {
+        EndlessBytes endless(byte);
+        std::istream in(&endless);
+        std::vector<int> buffer(dataSetCapacity);
+        EXPECT_THROW(readDataSet(in, buffer.data()), DataSetFieldError) << int{byte};
+        EXPECT_EQ(endless.served, 1) << int{byte};
+    }
+}
+
 TEST(ReadDataSet, readFailuresAreNeverTheEndOfTheFile) {
     expectReadError(std::ios_base::failure("read", std::make_error_code(std::errc::io_error)),
                     std::make_error_code(std::errc::io_error).message());

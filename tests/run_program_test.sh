@@ -13,8 +13,8 @@
 #                 in it stands for the working directory of the run
 #   status        the expected exit status (otherwise 0)
 #   linux_only    the case needs Linux (its /proc, say): skipped, status 77, for PROGRAM.exe
-#   memory_limit  an address-space limit for the program in KiB (ulimit -v); not applied
-#                 under a launcher or when MEMORY_LIMITS=off (sanitizers reserve far more)
+#   memory_limit  an address-space limit for the program in KiB (ulimit -v), on Linux; not
+#                 applied under a launcher or when MEMORY_LIMITS=off (sanitizers reserve more)
 #
 # --memcheck marks a run under valgrind: it is skipped, status 77, unless MEMCHECK=on.
 # A Windows program (PROGRAM.exe) writes its lines ending in CR LF, as Windows programs do:
@@ -57,7 +57,8 @@ fi
 input=/dev/null
 [ -f "$case_dir/stdin" ] && input=$case_dir/stdin
 limit=unlimited
-if [ -f "$case_dir/memory_limit" ] && [ $# -eq 0 ] && [ "${MEMORY_LIMITS:-on}" != off ]; then
+if [ -f "$case_dir/memory_limit" ] && [ $# -eq 0 ] && [ "${MEMORY_LIMITS:-on}" != off ] &&
+    [ "$(uname)" = Linux ]; then
     limit=$(cat "$case_dir/memory_limit")
 fi
 
