@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <streambuf>
+#include <system_error>
 
 namespace {
 
@@ -20,7 +20,9 @@ class FailureRecorder : public std::streambuf {
 
   protected:
     int_type overflow(int_type c) override {
-        if (traits_type::eq_int_type(c, traits_type::eof())) return sync() == 0 ? 0 : c;
+        if (traits_type::eq_int_type(c, traits_type::eof())) {
+            return sync() == 0 ? traits_type::not_eof(c) : traits_type::eof();
+        }
         return record(target_->sputc(traits_type::to_char_type(c)) == traits_type::eof())
                    ? traits_type::eof()
                    : c;
@@ -53,8 +55,9 @@ void checkAtExit() {
     if (recorder.firstError() == 0 && flushed && !std::ferror(stdout)) return;
     const int error =
         recorder.firstError() != 0 ? recorder.firstError() : (errno != 0 ? errno : EIO);
-    std::cerr << programName << ": standard output: " << std::strerror(error) << std::endl;
-    std::_Exit(1);  // exit's own work is done but for this handler's; the status must be 1
+    std::cerr << programName << ": standard output: " << std::generic_category().message(error)
+              << std::endl;
+    std::_Exit(1);  // exit is under way with the old status; end it here with 1
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
-#include "trim.h"
 #include "stdoutcheck.h"
+#include "trim.h"
 
 int main() {
     checkStandardOutputAtExit("trim_test");
