@@ -2,7 +2,8 @@
 // lanes; it leaves the array exactly as the plain loop does after the same passes.
 #include "bubblepasses.h"
 
-#include <initializer_list>
+#include <algorithm>
+#include <iterator>
 
 // The vector code needs GCC's vector extensions (GCC, Clang). Built with BUBBLE_SIMD 0, as
 // compilers without them must be, the fallback kernel is the plain loop.
@@ -15,7 +16,6 @@
 #endif
 
 #if BUBBLE_SIMD
-#include <algorithm>
 #include <climits>  // INT_MIN, INT_MAX
 #include <cstring>
 #include <utility>  // std::integer_sequence
@@ -92,7 +92,7 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
     const long steps = static_cast<long>(len) + delay;
     for (long t = 0; t < steps; ++t) {
         // Register 0 takes the last register's previous output one lane down, the input on top.
-        Vec first;
+        Vec first{};
         shiftDown(first, emitted[Registers - 1], Vec{} + buf[t], lanesIn);
 #pragma GCC unroll 16
         for (int r = Registers - 1; r > 0; --r) {
@@ -169,10 +169,10 @@ bool kernelRunsHere(PassKernel kernel) {
 }
 
 PassKernel bestKernel() {
-    for (PassKernel kernel : {PassKernel::avx512, PassKernel::avx2, PassKernel::neon}) {
-        if (kernelRunsHere(kernel)) return kernel;
-    }
-    return PassKernel::fallback;
+    const PassKernel widestFirst[] = {PassKernel::avx512, PassKernel::avx2, PassKernel::neon};
+    const PassKernel* found =
+        std::find_if(std::begin(widestFirst), std::end(widestFirst), kernelRunsHere);
+    return found != std::end(widestFirst) ? *found : PassKernel::fallback;
 }
 
 int kernelSweepPasses(PassKernel kernel) {

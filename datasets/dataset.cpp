@@ -149,10 +149,10 @@ int readFields(std::streambuf& stream, int* buffer, DataSetNotes* notes) {
     in.skipByteOrderMark();
     int count = 0;
     // A field that meets the end of input still counts: an empty file is one empty field.
-    for (bool endOfInput = false; count < dataSetCapacity && !endOfInput;) {
+    for (bool atEnd = false; count < dataSetCapacity && !atEnd;) {
         Field field = readField(in, count + 1);
         buffer[count++] = field.value;
-        endOfInput = field.endOfInput;
+        atEnd = field.endOfInput;
         if (field.hasTrailingText && notes != nullptr && notes->fieldsWithTrailingText++ == 0) {
             notes->firstTrailingField = count;
             notes->firstTrailingText = field.trailing.quoted();
