@@ -1,6 +1,7 @@
 // Reading data-set files: fields converted as they stream in, and the load loop.
 #include "dataset.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
@@ -64,32 +65,35 @@ class Excerpt {
     bool cut_ = false;
 };
 
-// The data set's bytes: a few already read back (a false start of a byte-order mark), then
-// the stream's.
+// The data set's bytes, taken from the stream a block at a time: the block is the only
+// buffer the reading keeps, whatever the fields hold.
 class ByteSource {
   public:
     explicit ByteSource(std::streambuf& in) : in_(in) {}
 
     int next() {
-        if (pendingAt_ < pending_.size()) return Traits::to_int_type(pending_[pendingAt_++]);
-        return in_.sbumpc();
+        if (next_ == end_ && !refill()) return endOfInput;
+        return Traits::to_int_type(*next_++);
     }
 
-    // Skips a UTF-8 byte-order mark at the start; bytes that begin like one but are not it
-    // stay to be read.
+    // Skips a UTF-8 byte-order mark at the start.
     void skipByteOrderMark() {
         static const char mark[] = "\xEF\xBB\xBF";
-        for (const char* m = mark; *m != '\0'; ++m) {
-            if (in_.sgetc() != Traits::to_int_type(*m)) return;
-            pending_ += Traits::to_char_type(in_.sbumpc());
-        }
-        pending_.clear();
+        if (refill() && end_ - next_ >= 3 && std::equal(mark, mark + 3, next_)) next_ += 3;
     }
 
   private:
+    // sgetn waits for a whole block or the end of input, so a short block is the last one.
+    bool refill() {
+        next_ = block_;
+        end_ = block_ + in_.sgetn(block_, sizeof block_);
+        return next_ != end_;
+    }
+
     std::streambuf& in_;
-    std::string pending_;
-    std::size_t pendingAt_ = 0;
+    char block_[4096];
+    const char* next_ = block_;
+    const char* end_ = block_;
 };
 
 struct Field {
