@@ -91,7 +91,7 @@ class ByteSource {
     }
 
     std::streambuf& in_;
-    char block_[4096];
+    char block_[4096] = {};
     const char* next_ = block_;
     const char* end_ = block_;
 };
