@@ -1,8 +1,14 @@
 #!/bin/sh
-# Runs a Windows program under wine64 for CTest. The wine server is kept up for 30 s after
-# its last client: programs started while one server exits and the next starts can fail to
-# launch at all.
+# Runs a Windows program under wine64 for CTest. The first run starts the wine server and
+# wine's own system processes, with none of the test's output pipes open (CTest would wait for
+# them to close), and keeps them up until 30 s after the last program: programs started while
+# one server exits and the next one starts can fail to launch.
 WINEDEBUG=-all
 export WINEDEBUG
-/usr/lib/wine/wineserver -p30 2>/dev/null
+(
+    flock 9
+    if /usr/lib/wine/wineserver -p30 </dev/null >/dev/null 2>&1 9>&-; then
+        /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 9>&-
+    fi
+) 9>"${TMPDIR:-/tmp}/wine-run-$(id -u).lock"
 exec /usr/lib/wine/wine64 "$@"
