@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one whole-program case and compares what the program did with what the case expects.
-# Usage: run_program_test.sh [--stdout full|closed] [--memcheck] PROGRAM CASE_DIR [LAUNCHER ARGS...]
+# Usage: run_program_test.sh [--stdout full|closed] PROGRAM CASE_DIR [LAUNCHER ARGS...]
 # LAUNCHER runs the program: valgrind, or a cross build's emulator (qemu, wine).
 #
 # A case folder may hold:
@@ -16,7 +16,6 @@
 #   memory_limit  an address-space limit for the program in KiB (ulimit -v), on Linux; not
 #                 applied under a launcher or when MEMORY_LIMITS=off (sanitizers reserve more)
 #
-# --memcheck marks a run under valgrind: it is skipped, status 77, unless MEMCHECK=on.
 # A Windows program (PROGRAM.exe) writes its lines ending in CR LF, as Windows programs do:
 # its output is compared with the line feeds alone, and WORKDIR also stands for the working
 # directory as Windows names it under wine (Z:\...).
@@ -27,13 +26,6 @@ stdout_mode=
 if [ "$1" = --stdout ]; then
     stdout_mode=$2
     shift 2
-fi
-if [ "$1" = --memcheck ]; then
-    shift
-    if [ "${MEMCHECK:-}" != on ]; then
-        echo "skipped: memcheck cases run where MEMCHECK=on (ctest --preset memcheck)"
-        exit 77
-    fi
 fi
 program=$1
 case_dir=$2

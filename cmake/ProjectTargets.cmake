@@ -1,0 +1,44 @@
+# The project's own targets. Each links project_options, which carries the warnings, the
+# sanitizers and the fuzzing instrumentation, so that third-party builds (GoogleTest, Google
+# Benchmark) keep their own flags.
+add_library(project_options INTERFACE)
+
+if(MSVC)
+  target_compile_options(project_options INTERFACE /W4 /permissive- /utf-8
+                                                   $<$<BOOL:${WARNINGS_AS_ERRORS}>:/WX>)
+else()
+  target_compile_options(project_options INTERFACE -Wall -Wextra -Wpedantic
+                                                   $<$<BOOL:${WARNINGS_AS_ERRORS}>:-Werror>)
+endif()
+
+if(SANITIZE)
+  target_compile_options(project_options INTERFACE -fsanitize=address,undefined
+                         -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Coverage for libFuzzer in all the project's code; the fuzz targets link the fuzzer itself.
+if(FUZZ)
+  target_compile_options(project_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
+# add_project_library(name sources...): a library whose header stands beside its sources.
+function(add_project_library name)
+  add_library(${name} ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE project_options)
+endfunction()
+
+# add_project_executable(name sources...): a test, benchmark or tool of the project's.
+function(add_project_executable name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE project_options)
+endfunction()
+
+# add_program(name sources...): one of the ten programs. Each checks its standard output at
+# exit; the list of them (global property `programs`) drives the main job and the tests.
+function(add_program name)
+  add_project_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE stdoutcheck)
+  set_property(GLOBAL APPEND PROPERTY programs ${name})
+endfunction()
