@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "bubblepasses.h"
+#include "kernels.h"
+#include "plainpasses.h"
 
 namespace {
 
@@ -99,7 +100,7 @@ void registerAll(const std::vector<int64_t>& sizes) {
         benchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
     };
     each(benchmark::RegisterBenchmark("plain", plain));
-    for (PassKernel which : {PassKernel::avx512, PassKernel::avx2, PassKernel::fallback}) {
+    for (PassKernel which : allKernels) {
         if (!kernelRunsHere(which)) continue;  // only what this machine runs
         const std::string name = std::string("kernel/") + kernelName(which);
         each(benchmark::RegisterBenchmark(name.c_str(), kernel, which));

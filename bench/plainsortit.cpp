@@ -1,4 +1,5 @@
 // Puts the plain loop behind sortIt, for bubble_bench_plain: the whole-run baseline.
 #include "bubblepasses.h"
+#include "plainpasses.h"
 
 void bubblePasses(int* arr, int len, int passes) { plainBubblePasses(arr, len, passes); }

@@ -1,8 +1,8 @@
-// The plain bubble-pass loop: the reference that the kernel must match, and the baseline that
-// the benchmark measures it against.
-#include <utility>
+// The plain bubble pass: what sortIt's passes mean, the reference the SIMD kernel is tested
+// against, and the baseline the benchmarks time it against.
+#include "plainpasses.h"
 
-#include "bubblepasses.h"
+#include <utility>
 
 void plainBubblePasses(int* arr, int len, int passes) {
     for (int pass = 0; pass < passes; ++pass) {

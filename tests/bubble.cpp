@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "bubbleSort.h"
-#include "bubblepasses.h"
 #include "console.h"
+#include "kernels.h"
+#include "plainpasses.h"
 
 // Names a kernel in failure messages; beside PassKernel, where GoogleTest looks for it.
 void PrintTo(PassKernel kernel, std::ostream* os) { *os << kernelName(kernel); }
@@ -34,9 +35,6 @@ std::vector<int> roughData(int len, std::mt19937& random) {
     }
     return values;
 }
-
-const PassKernel kernels[] = {PassKernel::fallback, PassKernel::avx2, PassKernel::avx512,
-                              PassKernel::neon};
 
 class KernelTest : public testing::TestWithParam<PassKernel> {
   protected:
@@ -99,7 +97,7 @@ TEST_P(KernelTest, sortsArraysOfEveryShapeOfLength) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(kernels, KernelTest, testing::ValuesIn(kernels),
+INSTANTIATE_TEST_SUITE_P(kernels, KernelTest, testing::ValuesIn(allKernels),
                          [](const auto& info) { return std::string(kernelName(info.param)); });
 
 // The widest kernel this CPU and its OS run, asked of the CPU itself rather than of the
@@ -122,6 +120,27 @@ PassKernel widestKernelOfThisCpu() {
 #else
     return PassKernel::fallback;
 #endif
+}
+
+// The tests above place their sweep boundaries by these widths: a wrong one would move them.
+TEST(Kernels, haveTheirSweepWidthsAndNames) {
+    struct Facts {
+        PassKernel kernel;
+        int sweepPasses;  // lanes times carry registers
+        const char* name;
+    };
+    const int simd = BUBBLE_SIMD;  // without SIMD, every kernel is the plain loop
+    const Facts table[] = {
+        {PassKernel::avx512, simd ? 16 * 10 : 1, "avx512"},
+        {PassKernel::avx2, simd ? 8 * 7 : 1, "avx2"},
+        {PassKernel::neon, simd ? 4 * 14 : 1, "neon"},
+        {PassKernel::fallback, simd ? 4 * 6 : 1, "fallback"},
+    };
+    ASSERT_EQ(std::size(table), std::size(allKernels)) << "a kernel without a row";
+    for (const Facts& row : table) {
+        EXPECT_EQ(kernelSweepPasses(row.kernel), row.sweepPasses) << row.name;
+        EXPECT_STREQ(kernelName(row.kernel), row.name);
+    }
 }
 
 TEST(Dispatch, picksTheWidestKernelThisCpuRuns) {

@@ -1,20 +1,13 @@
-// The bubble-pass kernel: many passes in one sweep over the array, as a pipeline of SIMD
-// lanes; it leaves the array exactly as the plain loop does after the same passes.
-#include "bubblepasses.h"
-
+// The SIMD bubble-pass kernel: many passes in one sweep over the array, as a pipeline of
+// vector lanes; it leaves the array exactly as the plain loop does after the same passes.
 #include <algorithm>
-#include <iterator>
+#include <cstddef>  // std::ptrdiff_t
 
-// The vector code needs GCC's vector extensions (GCC, Clang). Built with BUBBLE_SIMD 0, as
-// compilers without them must be, the fallback kernel is the plain loop.
-#ifndef BUBBLE_SIMD
-#if defined(__GNUC__) || defined(__clang__)
-#define BUBBLE_SIMD 1
-#else
-#define BUBBLE_SIMD 0
-#endif
-#endif
+#include "kernels.h"
+#include "plainpasses.h"
 
+// BUBBLE_SIMD comes from the build (1 unless switched off, or the compiler lacks GCC's vector
+// extensions); built without it, every kernel is the plain loop.
 #if BUBBLE_SIMD
 #include <climits>  // INT_MIN, INT_MAX
 #include <cstring>
@@ -26,7 +19,7 @@
 #define BUBBLE_X86 1
 #endif
 
-// How the kernel works
+// How the kernel works (docs/kernel.md draws it)
 //
 // One pass is "emit the minimum, carry the maximum": carry = a[0]; for each next x,
 // a[j] = min(carry, x) and carry = max(carry, x); the last slot takes the carry. Pass p + 1
@@ -89,8 +82,8 @@ __attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane
     }
 
     const int delay = stages + passes - 1;
-    const long steps = static_cast<long>(len) + delay;
-    for (long t = 0; t < steps; ++t) {
+    const std::ptrdiff_t steps = static_cast<std::ptrdiff_t>(len) + delay;
+    for (std::ptrdiff_t t = 0; t < steps; ++t) {
         // Register 0 takes the last register's previous output one lane down, the input on top.
         Vec first{};
         shiftDown(first, emitted[Registers - 1], Vec{} + buf[t], lanesIn);
@@ -149,32 +142,6 @@ void fallbackPasses(int* arr, int len, int passes) {
 }  // namespace
 #endif  // BUBBLE_SIMD
 
-bool kernelRunsHere(PassKernel kernel) {
-    switch (kernel) {
-        case PassKernel::fallback:
-            return true;
-#if BUBBLE_SIMD && BUBBLE_X86
-        case PassKernel::avx2:
-            return __builtin_cpu_supports("avx2");
-        case PassKernel::avx512:
-            return __builtin_cpu_supports("avx512f");
-#endif
-#if BUBBLE_SIMD && defined(__aarch64__)
-        case PassKernel::neon:
-            return true;
-#endif
-        default:
-            return false;
-    }
-}
-
-PassKernel bestKernel() {
-    const PassKernel widestFirst[] = {PassKernel::avx512, PassKernel::avx2, PassKernel::neon};
-    const PassKernel* found =
-        std::find_if(std::begin(widestFirst), std::end(widestFirst), kernelRunsHere);
-    return found != std::end(widestFirst) ? *found : PassKernel::fallback;
-}
-
 int kernelSweepPasses(PassKernel kernel) {
 #if BUBBLE_SIMD
     switch (kernel) {
@@ -191,19 +158,6 @@ int kernelSweepPasses(PassKernel kernel) {
     static_cast<void>(kernel);
     return 1;
 #endif
-}
-
-const char* kernelName(PassKernel kernel) {
-    switch (kernel) {
-        case PassKernel::avx2:
-            return "avx2";
-        case PassKernel::avx512:
-            return "avx512";
-        case PassKernel::neon:
-            return "neon";
-        default:
-            return "fallback";
-    }
 }
 
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes) {
@@ -226,9 +180,4 @@ void bubblePasses(PassKernel kernel, int* arr, int len, int passes) {
     static_cast<void>(kernel);
     plainBubblePasses(arr, len, passes);
 #endif
-}
-
-void bubblePasses(int* arr, int len, int passes) {
-    static const PassKernel best = bestKernel();
-    bubblePasses(best, arr, len, passes);
 }
