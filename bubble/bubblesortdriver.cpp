@@ -16,8 +16,8 @@ const char* const program = "bubble_bench";
 
 int main() try {
     checkStandardOutputAtExit(program);
-    std::array<int, dataSetCapacity> buffer{};  // slots the file leaves unfilled hold 0
-    if (!loadDataSetOrReport(program, "dataSetA.csv", buffer.data(), std::cerr)) return 1;
+    DataSetBuffer buffer{};  // slots the file leaves unfilled hold 0
+    if (!loadDataSetOrReport(program, "dataSetA.csv", buffer, std::cerr)) return 1;
 
     bubbleSort sorter;
     for (int len = 100; len <= dataSetCapacity; len += 100) {

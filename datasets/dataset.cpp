@@ -98,7 +98,7 @@ class ByteSource {
 
 struct Field {
     int value = 0;
-    bool endOfInput = false;
+    bool last = false;             // it ended at the end of the input
     bool hasTrailingText = false;  // other than blanks, after the number
     Excerpt trailing;              // what follows the number
 };
@@ -144,19 +144,19 @@ Field readField(ByteSource& in, int fieldNumber) {
         if (!isBlank(c)) field.hasTrailingText = true;
         field.trailing.add(c);
     }
-    field.endOfInput = c == endOfInput;
+    field.last = c == endOfInput;
     return field;
 }
 
-int readFields(std::streambuf& stream, int* buffer, DataSetNotes* notes) {
+int readFields(std::streambuf& stream, DataSetBuffer& buffer, DataSetNotes* notes) {
     ByteSource in(stream);
     in.skipByteOrderMark();
     int count = 0;
     // A field that meets the end of input still counts: an empty file is one empty field.
-    for (bool atEnd = false; count < dataSetCapacity && !atEnd;) {
+    for (bool atEnd = false; count < static_cast<int>(buffer.size()) && !atEnd;) {
         Field field = readField(in, count + 1);
         buffer[count++] = field.value;
-        atEnd = field.endOfInput;
+        atEnd = field.last;
         if (field.hasTrailingText && notes != nullptr && notes->fieldsWithTrailingText++ == 0) {
             notes->firstTrailingField = count;
             notes->firstTrailingText = field.trailing.quoted();
@@ -176,7 +176,7 @@ std::string describe(int field, FieldStatus status, const std::string& excerpt) 
 DataSetFieldError::DataSetFieldError(int field, FieldStatus status, const std::string& excerpt)
     : std::runtime_error(describe(field, status, excerpt)), field_(field) {}
 
-int readDataSet(std::istream& in, int* buffer, DataSetNotes* notes) {
+int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes) {
     if (!in.good() || in.rdbuf() == nullptr) return 0;
     // The stream buffer is read directly, so its failures reach here as exceptions instead
     // of ending the input like a clean end of file would.
@@ -207,7 +207,7 @@ void openDataSet(const std::string& fileName, std::ifstream& file, std::string& 
     }
 }
 
-int loadDataSet(const std::string& fileName, int* buffer) {
+int loadDataSet(const std::string& fileName, DataSetBuffer& buffer) {
     std::ifstream file;
     std::string ignored;
     openDataSet(fileName, file, ignored);

@@ -18,7 +18,7 @@ std::string workingDirectory() {
 
 }  // namespace
 
-bool loadDataSetOrReport(const char* program, const std::string& fileName, int* buffer,
+bool loadDataSetOrReport(const char* program, const std::string& fileName, DataSetBuffer& buffer,
                          std::ostream& errors) {
     const std::string prefix = std::string(program) + ": " + fileName + ": ";
     std::ifstream file;

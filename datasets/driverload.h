@@ -4,10 +4,12 @@
 #include <iosfwd>
 #include <string>
 
-// Loads fileName into buffer (dataSetCapacity slots). A file that cannot be opened or read,
+#include "dataset.h"
+
+// Loads fileName into buffer. A file that cannot be opened or read,
 // or that holds a field with no int, is reported on `errors` as "program: file: problem"
 // and the result is false. A file that loads but looks unlike what was meant (text after a
 // number, fewer values than slots) gets one warning line each. Nothing is written anywhere
 // else.
-bool loadDataSetOrReport(const char* program, const std::string& fileName, int* buffer,
+bool loadDataSetOrReport(const char* program, const std::string& fileName, DataSetBuffer& buffer,
                          std::ostream& errors);

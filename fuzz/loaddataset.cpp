@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::vector<std::string> fields = fieldsOf(data, size);
     const size_t readable = std::min(fields.size(), static_cast<size_t>(dataSetCapacity));
-    std::vector<int> buffer(dataSetCapacity);  // exactly the capacity: a write past it is caught
+    DataSetBuffer buffer{};  // exactly the capacity: a write past it is caught
     try {
-        const int count = loadDataSet("/proc/self/fd/" + std::to_string(fd), buffer.data());
+        const int count = loadDataSet("/proc/self/fd/" + std::to_string(fd), buffer);
         require(count == static_cast<int>(readable), "every field up to the capacity is stored");
         for (int i = 0; i < count; ++i) {
             require(strtolValue(fields[i]) == buffer[i], "a stored value is its field's int");

@@ -15,8 +15,8 @@ const char* const program = "list_bench";
 
 int main() try {
     checkStandardOutputAtExit(program);
-    std::array<int, dataSetCapacity> buffer{};  // slots the file leaves unfilled hold 0
-    if (!loadDataSetOrReport(program, "dataSetA2.csv", buffer.data(), std::cerr)) return 1;
+    DataSetBuffer buffer{};  // slots the file leaves unfilled hold 0
+    if (!loadDataSetOrReport(program, "dataSetA2.csv", buffer, std::cerr)) return 1;
 
     DLL list;
     int inserted = 0;

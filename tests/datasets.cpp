@@ -1,6 +1,7 @@
 // Data-set format: field conversion, the load loop, its limits and its failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <ios>
@@ -30,15 +31,16 @@ class ReadDataSetTest : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(ReadDataSetTest, storesFieldsOrRejectsTheFirstBadOne) {
     const LoadCase& c = GetParam();
-    std::vector<int> buffer(dataSetCapacity, -7);
+    DataSetBuffer buffer;
+    buffer.fill(-7);
     std::istringstream in(c.file);
     if (c.badField == 0) {
-        ASSERT_EQ(readDataSet(in, buffer.data()), static_cast<int>(c.values.size()));
+        ASSERT_EQ(readDataSet(in, buffer), static_cast<int>(c.values.size()));
         EXPECT_EQ(std::vector<int>(buffer.begin(), buffer.begin() + c.values.size()), c.values);
         EXPECT_EQ(buffer[c.values.size()], -7);
     } else {
         try {
-            readDataSet(in, buffer.data());
+            readDataSet(in, buffer);
             FAIL() << "the file was accepted";
         } catch (const DataSetFieldError& error) {
             EXPECT_EQ(error.field(), c.badField);
@@ -100,13 +102,28 @@ std::string fieldsCounting(int count) {
     return file;
 }
 
+TEST(ReadDataSet, aStreamHandedOverFailedOrWithoutBufferYieldsNothing) {
+    std::istringstream failed("1,2,3");
+    failed.setstate(std::ios_base::failbit);
+    std::istream unbuffered(nullptr);
+    for (std::istream* in : {static_cast<std::istream*>(&failed), &unbuffered}) {
+        DataSetBuffer buffer;
+        buffer.fill(5);
+        EXPECT_EQ(readDataSet(*in, buffer), 0);
+        EXPECT_EQ(std::count(buffer.begin(), buffer.end(), 5), dataSetCapacity);
+    }
+}
+
 TEST(ReadDataSet, stopsAfterCapacityValuesWithoutWritingPastTheBuffer) {
     for (int count : {dataSetCapacity, dataSetCapacity + 1, 2 * dataSetCapacity}) {
-        std::vector<int> buffer(dataSetCapacity + 1, -7);
+        struct {
+            DataSetBuffer slots{};
+            int guard = -7;
+        } buffer;
         std::istringstream in(fieldsCounting(count) + ",not a number");
-        EXPECT_EQ(readDataSet(in, buffer.data()), dataSetCapacity) << count;
-        EXPECT_EQ(buffer[dataSetCapacity - 1], dataSetCapacity) << count;
-        EXPECT_EQ(buffer[dataSetCapacity], -7) << count;
+        EXPECT_EQ(readDataSet(in, buffer.slots), dataSetCapacity) << count;
+        EXPECT_EQ(buffer.slots[dataSetCapacity - 1], dataSetCapacity) << count;
+        EXPECT_EQ(buffer.guard, -7) << count;
     }
 }
 
@@ -120,12 +137,15 @@ TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
         {"1," + std::string(30, '9'),
          R"(field 2 ("99999999999999999999"...) is out of the int range)"},
         {"-2147483649,1", R"(field 1 ("-2147483649") is out of the int range)"},
+        {"\xEF\xBB\xBF", R"(field 1 ("") is not a number)"},  // a byte-order mark alone
+        {"\xEF\xBB\xBF,1", R"(field 1 ("") is not a number)"},
+        {"\x1f ~\x7f", R"(field 1 ("\x1f ~\x7f") is not a number)"},  // the printable range's edges
     };
     for (const auto& [file, message] : cases) {
-        std::vector<int> buffer(dataSetCapacity);
+        DataSetBuffer buffer{};
         std::istringstream in(file);
         try {
-            readDataSet(in, buffer.data());
+            readDataSet(in, buffer);
             ADD_FAILURE() << file << ": accepted";
         } catch (const DataSetFieldError& error) {
             EXPECT_EQ(error.what(), message);
@@ -146,10 +166,10 @@ TEST(ReadDataSet, notesFieldsWithTextAfterTheirNumber) {
         {"1,2" + std::string(30, '.'), 1, 2, R"("...................."...)"},
     };
     for (const auto& c : cases) {
-        std::vector<int> buffer(dataSetCapacity);
+        DataSetBuffer buffer{};
         std::istringstream in(c.file);
         DataSetNotes notes;
-        readDataSet(in, buffer.data(), &notes);
+        readDataSet(in, buffer, &notes);
         EXPECT_EQ(notes.fieldsWithTrailingText, c.fields) << c.file;
         EXPECT_EQ(notes.firstTrailingField, c.first) << c.file;
         EXPECT_EQ(notes.firstTrailingText, c.text) << c.file;
@@ -178,9 +198,9 @@ void expectReadError(Failure failure, const std::string& reason) {
     for (const char* bytes : {"", "1,2", "1,2,", "-"}) {
         FailingBuffer<Failure> failing(bytes, failure);
         std::istream in(&failing);
-        std::vector<int> buffer(dataSetCapacity);
+        DataSetBuffer buffer{};
         try {
-            readDataSet(in, buffer.data());
+            readDataSet(in, buffer);
             ADD_FAILURE() << bytes << ": the failure was taken for the end of the file";
         } catch (const DataSetReadError& error) {
             EXPECT_EQ(error.what(), reason) << bytes;
@@ -209,8 +229,8 @@ TEST(ReadDataSet, rejectsAFieldAsSoonAsItHoldsNoNumber) {
     for (char byte : {'\0', 'x', '9'}) {
         EndlessBytes endless(byte);
         std::istream in(&endless);
-        std::vector<int> buffer(dataSetCapacity);
-        EXPECT_THROW(readDataSet(in, buffer.data()), DataSetFieldError) << int{byte};
+        DataSetBuffer buffer{};
+        EXPECT_THROW(readDataSet(in, buffer), DataSetFieldError) << int{byte};
     }
 }
 
@@ -221,14 +241,15 @@ TEST(ReadDataSet, readFailuresAreNeverTheEndOfTheFile) {
 }
 
 TEST(LoadDataSet, fileThatCannotBeReadStoresNothingAndSaysNothing) {
-    std::array<int, 3> buffer{5, 5, 5};
+    DataSetBuffer buffer;
+    buffer.fill(5);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    EXPECT_EQ(loadDataSet("no such file.csv", buffer.data()), 0);
-    EXPECT_EQ(loadDataSet(testing::TempDir(), buffer.data()), 0);  // a directory
+    EXPECT_EQ(loadDataSet("no such file.csv", buffer), 0);
+    EXPECT_EQ(loadDataSet(testing::TempDir(), buffer), 0);  // a directory
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(buffer, (std::array<int, 3>{5, 5, 5}));
+    EXPECT_EQ(std::count(buffer.begin(), buffer.end(), 5), dataSetCapacity);
 }
 
 }  // namespace

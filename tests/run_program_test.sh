@@ -12,6 +12,8 @@
 #   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
 #                 in it stands for the working directory of the run
 #   status        the expected exit status (otherwise 0)
+#   failing_new   SIZE:NTH, for a test-only build whose NTH allocation of SIZE bytes fails
+#                 (FAIL_ALLOCATION_OF in the program's environment)
 #   linux_only    the case needs Linux (its /proc, say): skipped, status 77, for PROGRAM.exe
 #   memory_limit  an address-space limit for the program in KiB (ulimit -v), on Linux; not
 #                 applied under a launcher or when MEMORY_LIMITS=off (sanitizers reserve more)
@@ -54,6 +56,7 @@ if [ -f "$case_dir/memory_limit" ] && [ $# -eq 0 ] && [ "${MEMORY_LIMITS:-on}" !
     limit=$(cat "$case_dir/memory_limit")
 fi
 
+[ -f "$case_dir/failing_new" ] && export FAIL_ALLOCATION_OF=$(cat "$case_dir/failing_new")
 run() { (cd "$run_dir" && ulimit -v "$limit" && exec "$@" "$program") <"$input"; }
 case $stdout_mode in
     full) run "$@" >/dev/full 2>"$scratch/stderr" ;;
