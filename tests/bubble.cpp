@@ -110,13 +110,14 @@ PassKernel widestKernelOfThisCpu() {
 #elif defined(__x86_64__) || defined(__i386__)
     unsigned a = 0, b = 0, c = 0, d = 0;
     __cpuid(1, a, b, c, d);
-    if ((c & (1u << 27)) == 0) return PassKernel::fallback;  // no OSXSAVE: no AVX state
+    const PassKernel sse = (c & (1u << 19)) != 0 ? PassKernel::sse41 : PassKernel::fallback;
+    if ((c & (1u << 27)) == 0) return sse;  // no OSXSAVE: no AVX state
     unsigned xcr0 = 0, high = 0;
     asm("xgetbv" : "=a"(xcr0), "=d"(high) : "c"(0));
     __cpuid_count(7, 0, a, b, c, d);
     if ((xcr0 & 0xe6) == 0xe6 && (b & (1u << 16)) != 0) return PassKernel::avx512;
     if ((xcr0 & 0x06) == 0x06 && (b & (1u << 5)) != 0) return PassKernel::avx2;
-    return PassKernel::fallback;
+    return sse;
 #else
     return PassKernel::fallback;
 #endif
@@ -133,6 +134,7 @@ TEST(Kernels, haveTheirSweepWidthsAndNames) {
     const Facts table[] = {
         {PassKernel::avx512, simd ? 16 * 10 : 1, "avx512"},
         {PassKernel::avx2, simd ? 8 * 7 : 1, "avx2"},
+        {PassKernel::sse41, simd ? 4 * 7 : 1, "sse41"},
         {PassKernel::neon, simd ? 4 * 14 : 1, "neon"},
         {PassKernel::fallback, simd ? 4 * 6 : 1, "fallback"},
     };

@@ -18,6 +18,8 @@ bool kernelRunsHere(PassKernel kernel) {
             return __builtin_cpu_supports("avx2");
         case PassKernel::avx512:
             return __builtin_cpu_supports("avx512f");
+        case PassKernel::sse41:
+            return __builtin_cpu_supports("sse4.1");
 #endif
 #if BUBBLE_SIMD && defined(__aarch64__)
         case PassKernel::neon:
@@ -40,6 +42,8 @@ const char* kernelName(PassKernel kernel) {
             return "avx2";
         case PassKernel::avx512:
             return "avx512";
+        case PassKernel::sse41:
+            return "sse41";
         case PassKernel::neon:
             return "neon";
         default:

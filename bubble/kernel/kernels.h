@@ -3,12 +3,12 @@
 #pragma once
 
 // The instruction sets the kernel is built for; fallback runs anywhere.
-enum class PassKernel { fallback, avx2, avx512, neon };
+enum class PassKernel { fallback, sse41, avx2, avx512, neon };
 
 // Every kernel, widest first: the dispatch takes the first that runs here, and the tests and
 // the benchmark go through all of them, so that none can be left out.
-constexpr PassKernel allKernels[] = {PassKernel::avx512, PassKernel::avx2, PassKernel::neon,
-                                     PassKernel::fallback};
+constexpr PassKernel allKernels[] = {PassKernel::avx512, PassKernel::avx2, PassKernel::sse41,
+                                     PassKernel::neon, PassKernel::fallback};
 
 bool kernelRunsHere(PassKernel kernel);
 

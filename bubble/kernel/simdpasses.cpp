@@ -116,9 +116,11 @@ __attribute__((always_inline)) inline void runPasses(int* arr, int len, int pass
 }
 
 // Lanes and registers per kernel: as many carry registers as fit beside their emissions
-// without spilling. AVX-512 and NEON have 32 vector registers, AVX2 and SSE 16.
+// without spilling (read off the assembly). AVX-512 and NEON have 32 vector registers, AVX2
+// and SSE 16; SSE2 needs more of them for its min and max, which it lacks for 32-bit ints.
 constexpr int avx512Lanes = 16, avx512Registers = 10;
 constexpr int avx2Lanes = 8, avx2Registers = 7;
+constexpr int sse41Lanes = 4, sse41Registers = 7;
 constexpr int neonLanes = 4, neonRegisters = 14;
 constexpr int fallbackLanes = 4, fallbackRegisters = 6;
 
@@ -128,6 +130,9 @@ __attribute__((target("avx512f"))) void avx512Passes(int* arr, int len, int pass
 }
 __attribute__((target("avx2"))) void avx2Passes(int* arr, int len, int passes) {
     runPasses<avx2Lanes, avx2Registers>(arr, len, passes);
+}
+__attribute__((target("sse4.1"))) void sse41Passes(int* arr, int len, int passes) {
+    runPasses<sse41Lanes, sse41Registers>(arr, len, passes);  // pminsd and pmaxsd
 }
 #endif
 #if defined(__aarch64__)
@@ -149,6 +154,8 @@ int kernelSweepPasses(PassKernel kernel) {
             return avx2Lanes * avx2Registers;
         case PassKernel::avx512:
             return avx512Lanes * avx512Registers;
+        case PassKernel::sse41:
+            return sse41Lanes * sse41Registers;
         case PassKernel::neon:
             return neonLanes * neonRegisters;
         default:
@@ -168,6 +175,8 @@ void bubblePasses(PassKernel kernel, int* arr, int len, int passes) {
             return avx512Passes(arr, len, passes);
         case PassKernel::avx2:
             return avx2Passes(arr, len, passes);
+        case PassKernel::sse41:
+            return sse41Passes(arr, len, passes);
 #endif
 #if defined(__aarch64__)
         case PassKernel::neon:
