@@ -17,6 +17,7 @@ LABELS = {
     ("clang++", "plain"): "plain loop, clang++ -O2",
     ("g++", "kernel/avx512"): "AVX-512 kernel",
     ("g++", "kernel/avx2"): "AVX2 kernel",
+    ("g++", "kernel/sse41"): "SSE4.1 kernel",
     ("g++", "kernel/fallback"): "fallback kernel",
 }
 
@@ -37,14 +38,19 @@ def rows(path, compiler):
 
 
 def cpu_name():
+    """The CPU's model name, with its family and model numbers where Linux tells them."""
+    fields = {}
     try:
         with open("/proc/cpuinfo") as f:
             for line in f:
-                if line.startswith("model name"):
-                    return line.split(":", 1)[1].strip()
+                key, _, value = line.partition(":")
+                fields.setdefault(key.strip(), value.strip())
     except OSError:
         pass
-    return platform.processor() or platform.machine()
+    name = fields.get("model name") or platform.processor() or platform.machine()
+    if "cpu family" in fields and "model" in fields:
+        name += f" (family {fields['cpu family']}, model {fields['model']})"
+    return name
 
 
 def main(gxx_json, clang_json, out):

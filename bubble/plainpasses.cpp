@@ -1,5 +1,6 @@
 // The plain bubble pass: what sortIt's passes mean, the reference the SIMD kernel is tested
-// against, and the baseline the benchmarks time it against.
+// against, and the baseline the benchmarks time it against. len - 1 compares a pass; stable,
+// since only a strictly greater value moves up.
 #include "plainpasses.h"
 
 #include <utility>

@@ -1,4 +1,6 @@
-// Top-down merge sort: O(n log n) compares, a scratch run as long as each merged range.
+// Top-down merge sort: O(n log n) compares and moves, a scratch run as long as each merged
+// range. Not stable: on a tie the right run goes first (<= would keep ties in order; for ints
+// nobody can tell).
 #include "merge.h"
 
 #include <vector>

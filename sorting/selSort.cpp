@@ -1,5 +1,5 @@
-// selection_demo: selection-sorts five fixed values and prints them. O(n^2) compares,
-// at most n - 1 exchanges.
+// selection_demo: selection-sorts five fixed values and prints them. Exactly n(n - 1) / 2
+// compares and n - 1 exchanges; not stable, as an exchange can carry a value past its equal.
 #include <iostream>
 #include <utility>
 

@@ -1,0 +1,130 @@
+"""Traces the bubble-pass kernel's pipeline (bubble/kernel/simdpasses.cpp) step by step on a
+small array, checks it against the plain loop, and draws kernel-trace.png.
+
+The trace does what the kernel's sweep does, register by register and lane by lane: R carry
+registers of L lanes, stage s in register s % R, lane L - 1 - s // R; each step, register 0
+takes the last register's previous emission one lane down with the next input on top, every
+other register takes its predecessor's, each stage emits min(carry, in) and keeps the max.
+Usage: kernel_trace.py [OUT_DIR]   (checks only, without drawing, when OUT_DIR is --check)"""
+import os
+import random
+import sys
+
+LOW, HIGH = -(2**31), 2**31 - 1  # INT_MIN, INT_MAX
+
+
+def plain_passes(values, passes):
+    a = list(values)
+    for _ in range(passes):
+        for j in range(len(a) - 1):
+            if a[j] > a[j + 1]:
+                a[j], a[j + 1] = a[j + 1], a[j]
+    return a
+
+
+def sweep(buf, length, passes, lanes, registers, trace=None):
+    """One sweep of `passes` (at most lanes * registers) passes over buf[:length], in place;
+    buf holds HIGH in the 2 * stages slots behind the data, as the kernel's buffer does."""
+    stages = lanes * registers
+    stage_of = lambda r, lane: r + registers * (lanes - 1 - lane)
+    carry = [[LOW if stage_of(r, lane) < passes else HIGH for lane in range(lanes)]
+             for r in range(registers)]
+    emitted = [[LOW] * lanes for _ in range(registers)]
+    delay = stages + passes - 1
+    for t in range(length + delay):
+        first = emitted[registers - 1][1:] + [buf[t]]  # one lane down, the input on top
+        inputs = [first] + [emitted[r - 1] for r in range(1, registers)]
+        emitted = [[min(c, x) for c, x in zip(carry[r], inputs[r])] for r in range(registers)]
+        carry = [[max(c, x) for c, x in zip(carry[r], inputs[r])] for r in range(registers)]
+        out = emitted[registers - 1][0] if t >= delay else None
+        if out is not None:
+            buf[t - delay] = out
+        if trace is not None:
+            by_stage = [None] * stages
+            for r in range(registers):
+                for lane in range(lanes):
+                    by_stage[stage_of(r, lane)] = carry[r][lane]
+            trace.append({"input": buf[t] if t < length else None, "carry": by_stage,
+                          "output": out})
+
+
+def kernel_passes(values, passes, lanes, registers, trace=None):
+    stages = lanes * registers
+    buf = list(values) + [HIGH] * (2 * stages)
+    left = passes
+    while len(values) >= 2 and left > 0:
+        buf[len(values):] = [HIGH] * (2 * stages)
+        sweep(buf, len(values), min(stages, left), lanes, registers, trace)
+        trace = None  # only the first sweep is drawn
+        left -= stages
+    return buf[:len(values)]
+
+
+def check():
+    rng = random.Random(5)
+    for _ in range(400):
+        lanes, registers = rng.choice([(4, 2), (4, 3), (2, 2), (8, 1), (1, 1)])
+        length = rng.randrange(0, 30)
+        values = [rng.choice([LOW, HIGH, rng.randrange(-5, 6)]) for _ in range(length)]
+        for passes in range(0, length + 2):
+            got = kernel_passes(values, passes, lanes, registers)
+            assert got == plain_passes(values, passes), (values, passes, lanes, registers)
+
+
+def draw(out):
+    import matplotlib
+
+    matplotlib.use("Agg")  # no display needed
+    import matplotlib.pyplot as plt
+
+    values = [7, 3, 9, 1, 8, 2, 6, 4, 5, 0, 11, 10]
+    lanes, registers = 4, 2
+    stages = lanes * registers
+    trace = []
+    result = kernel_passes(values, stages, lanes, registers, trace)
+    assert result == plain_passes(values, stages)
+
+    fig, (pipe, plain) = plt.subplots(1, 2, figsize=(15, 5.6),
+                                      gridspec_kw={"width_ratios": [2.6, 1]})
+    show = lambda v: "" if v is None else "−∞" if v == LOW else "+∞" if v == HIGH else str(v)
+    rows = ["input"] + [f"stage {s}\nreg {s % registers}, lane {lanes - 1 - s // registers}"
+                        for s in range(stages)] + ["output"]
+    for t, step in enumerate(trace):
+        column = [step["input"]] + step["carry"] + [step["output"]]
+        for y, v in enumerate(column):
+            edge = y in (0, len(rows) - 1)
+            shade = "#dfe8f5" if edge and v is not None else (
+                "white" if v in (None, LOW, HIGH) else "#fbe3c4")
+            pipe.add_patch(plt.Rectangle((t, y), 1, 1, facecolor=shade, edgecolor="#bbbbbb"))
+            pipe.text(t + 0.5, y + 0.5, show(v), ha="center", va="center", fontsize=7)
+    pipe.set(xlim=(0, len(trace)), ylim=(len(rows), 0), xlabel="time step",
+             title=f"One sweep: {stages} passes as {stages} pipeline stages "
+                   f"({registers} registers × {lanes} lanes); each cell is the stage's carry")
+    pipe.set_yticks([y + 0.5 for y in range(len(rows))], rows, fontsize=7)
+    pipe.set_xticks([t + 0.5 for t in range(0, len(trace), 2)], range(0, len(trace), 2),
+                    fontsize=7)
+
+    states = [plain_passes(values, p) for p in range(stages + 1)]
+    for p, state in enumerate(states):
+        for j, v in enumerate(state):
+            final = p == stages
+            plain.add_patch(plt.Rectangle((j, p), 1, 1, edgecolor="#bbbbbb",
+                                          facecolor="#dfe8f5" if final else "white"))
+            plain.text(j + 0.5, p + 0.5, str(v), ha="center", va="center", fontsize=8)
+    plain.set(xlim=(0, len(values)), ylim=(len(states), 0), xlabel="index",
+              title="The plain loop: the array after each pass")
+    plain.set_yticks([p + 0.5 for p in range(len(states))],
+                     ["input"] + [f"pass {p}" for p in range(1, len(states))], fontsize=8)
+    plain.set_xticks([j + 0.5 for j in range(len(values))], range(len(values)), fontsize=8)
+    fig.suptitle("The kernel's output (bottom row, left) is the plain loop's array after "
+                 f"{stages} passes (bottom row, right): {' '.join(map(str, result))}")
+    fig.tight_layout()
+    fig.savefig(os.path.join(out, "kernel-trace.png"), dpi=100)
+
+
+if __name__ == "__main__":
+    check()
+    target = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    if target != "--check":
+        draw(target)
+    print("kernel trace: equals the plain loop")
