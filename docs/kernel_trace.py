@@ -119,6 +119,7 @@ def draw(out):
     fig.suptitle("The kernel's output (bottom row, left) is the plain loop's array after "
                  f"{stages} passes (bottom row, right): {' '.join(map(str, result))}")
     fig.tight_layout()
+    os.makedirs(out, exist_ok=True)
     fig.savefig(os.path.join(out, "kernel-trace.png"), dpi=100)
 
 

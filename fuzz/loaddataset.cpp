@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::vector<std::string> fields = fieldsOf(data, size);
     const size_t readable = std::min(fields.size(), static_cast<size_t>(dataSetCapacity));
-    DataSetBuffer buffer{};  // exactly the capacity: a write past it is caught
     try {
+        DataSetBuffer buffer{};  // exactly the capacity: a write past it is caught
         const int count = loadDataSet("/proc/self/fd/" + std::to_string(fd), buffer);
         require(count == static_cast<int>(readable), "every field up to the capacity is stored");
         for (int i = 0; i < count; ++i) {

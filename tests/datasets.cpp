@@ -142,9 +142,9 @@ TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
         {"\x1f ~\x7f", R"(field 1 ("\x1f ~\x7f") is not a number)"},  // the printable range's edges
     };
     for (const auto& [file, message] : cases) {
-        DataSetBuffer buffer{};
         std::istringstream in(file);
         try {
+            DataSetBuffer buffer{};
             readDataSet(in, buffer);
             ADD_FAILURE() << file << ": accepted";
         } catch (const DataSetFieldError& error) {
