@@ -1,11 +1,14 @@
 # Whole-program tests: each folder under tests/programs/<program>/ is one case for that
-# program, run by tests/run_program_test.sh (see there for what a case folder holds), as
-# <program>/<case> with the label "program". With MEMCHECK on, each case also runs under
+# program, run by tests/RunProgramTest.cmake (see there for what a case folder holds), as
+# <program>/<case> with the label "program". Cases that need Linux itself (a file prepare,
+# linux_only or memory_limit) are registered only on a Linux host, with the label "posix" too;
+# every other case needs nothing but CMake. With MEMCHECK on, each case also runs under
 # valgrind's memcheck as memcheck/<program>/<case> (label "memcheck"), where any memory error
 # or leak fails it. A cross build runs its cases under its emulator (qemu, wine) instead.
 # A case holding a file `failing_new` runs a test-only build of the program whose operator new
 # fails where that file says (tests/support/failingnew.cpp); it has no memcheck run.
-set(programTestRunner ${PROJECT_SOURCE_DIR}/tests/run_program_test.sh)
+set(programTestRunner ${PROJECT_SOURCE_DIR}/tests/RunProgramTest.cmake)
+set(programTestRuns ${CMAKE_BINARY_DIR}/program-test-runs)
 if(SANITIZE)
   set(memoryLimits ENVIRONMENT MEMORY_LIMITS=off)  # the sanitizers reserve far more
 endif()
@@ -28,6 +31,14 @@ function(add_failing_new_build program)
   target_link_libraries(${program}_failing_new PRIVATE ${libraries})
 endfunction()
 
+# add_program_test(name build case labels [runner options...] [-- launcher...]).
+function(add_program_test name build case labels)
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${build}> -DCASE=${case}
+                   -DRUN_DIR=${programTestRuns}/${name} ${ARGN})
+  set_tests_properties(${name} PROPERTIES LABELS "${labels}" ${memoryLimits})
+endfunction()
+
 function(add_program_tests program)
   file(GLOB cases LIST_DIRECTORIES true CONFIGURE_DEPENDS
        ${PROJECT_SOURCE_DIR}/tests/programs/${program}/*)
@@ -36,6 +47,14 @@ function(add_program_tests program)
       continue()
     endif()
     get_filename_component(name ${case} NAME)
+    set(labels program)
+    if(EXISTS ${case}/prepare OR EXISTS ${case}/linux_only OR EXISTS ${case}/memory_limit)
+      if(NOT CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux"
+         OR (EXISTS ${case}/linux_only AND NOT CMAKE_SYSTEM_NAME STREQUAL "Linux"))
+        continue()
+      endif()
+      list(APPEND labels posix)
+    endif()
     set(build ${program})
     if(EXISTS ${case}/failing_new)
       set(build ${program}_failing_new)
@@ -43,19 +62,27 @@ function(add_program_tests program)
         add_failing_new_build(${program})
       endif()
     endif()
-    add_test(NAME ${program}/${name}
-             COMMAND bash ${programTestRunner} $<TARGET_FILE:${build}> ${case}
-                     ${CMAKE_CROSSCOMPILING_EMULATOR})
-    set_tests_properties(${program}/${name} PROPERTIES LABELS program SKIP_RETURN_CODE 77
-                                                       ${memoryLimits})
+    add_program_test(${program}/${name} ${build} ${case} "${labels}"
+                     -P ${programTestRunner} -- ${CMAKE_CROSSCOMPILING_EMULATOR})
     # valgrind puts its own operator new in place of the failing one: no memcheck run there.
     if(MEMCHECK AND build STREQUAL program)
-      add_test(NAME memcheck/${program}/${name}
-               COMMAND bash ${programTestRunner} $<TARGET_FILE:${build}> ${case}
-                       ${VALGRIND} --quiet --error-exitcode=99 --leak-check=full
-                       --show-leak-kinds=all --errors-for-leak-kinds=all)
-      set_tests_properties(memcheck/${program}/${name} PROPERTIES LABELS memcheck
-                           SKIP_RETURN_CODE 77)
+      add_program_test(memcheck/${program}/${name} ${build} ${case} "memcheck;posix"
+                       -P ${programTestRunner} -- ${VALGRIND} --quiet --error-exitcode=99
+                       --leak-check=full --show-leak-kinds=all --errors-for-leak-kinds=all)
     endif()
   endforeach()
+
+  # Output that cannot be written fails the program: its ordinary run (its case default_data
+  # or output), with standard output on a full device or closed (Linux's devices and messages).
+  if(CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    set(run ${PROJECT_SOURCE_DIR}/tests/programs/${program}/default_data)
+    if(NOT IS_DIRECTORY ${run})
+      set(run ${PROJECT_SOURCE_DIR}/tests/programs/${program}/output)
+    endif()
+    foreach(mode full closed)
+      add_program_test(${program}/stdout_${mode} ${program} ${run} "program;posix"
+                       -DSTDOUT_MODE=${mode} -P ${programTestRunner}
+                       -- ${CMAKE_CROSSCOMPILING_EMULATOR})
+    endforeach()
+  endif()
 endfunction()

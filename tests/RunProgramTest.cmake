@@ -1,0 +1,175 @@
+# Runs one whole-program case and compares what the program did with what the case expects,
+# with nothing but CMake, so that it runs wherever CMake does:
+#   cmake -DPROGRAM=path -DCASE=dir -DRUN_DIR=dir [-DSTDOUT_MODE=full|closed]
+#         -P RunProgramTest.cmake [-- LAUNCHER ARGS...]
+# LAUNCHER runs the program: valgrind, or a cross build's emulator (qemu, wine). RUN_DIR is
+# this test's own scratch folder, emptied first; the program runs in RUN_DIR/run.
+#
+# A case folder may hold:
+#   workdir/      files and folders copied into the run's working directory; a file NAME.from
+#                 instead puts there, as NAME, the repository file its one line names
+#   stdin         the program's standard input (otherwise an empty file)
+#   stdout        the expected standard output, byte for byte
+#   check.cmake   included instead of comparing stdout: it reads ${actual} and sets
+#                 ${check_failure} to what it found wrong
+#   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
+#                 in it stands for the working directory of the run
+#   status        the expected exit status (otherwise 0)
+#   failing_new   SIZE:NTH, for a test-only build whose NTH allocation of SIZE bytes fails
+#                 (FAIL_ALLOCATION_OF in the program's environment)
+# and, for cases that need Linux itself (registered only there, with the label posix):
+#   prepare       an executable run in the working directory first, to make files too large
+#                 to keep, or special ones
+#   linux_only    the case needs Linux's own files (/proc, say)
+#   memory_limit  an address-space limit for the program in KiB (ulimit -v); not applied under
+#                 a launcher or when the environment holds MEMORY_LIMITS=off (sanitizers)
+#
+# A Windows program (PROGRAM.exe) writes its lines ending in CR LF, as Windows programs do:
+# its output is compared with the line feeds alone, and WORKDIR stands for the working
+# directory as Windows names it (under wine, Z:\...).
+# STDOUT_MODE full or closed (Linux) runs the case with standard output on /dev/full or closed:
+# the program must then say "PROGRAM: standard output: <reason>" alone and exit with 1.
+cmake_minimum_required(VERSION 3.25)
+
+set(launcher "")
+foreach(i RANGE 1 ${CMAKE_ARGC})
+  if(DEFINED found_dashes AND i LESS CMAKE_ARGC)
+    list(APPEND launcher "${CMAKE_ARGV${i}}")
+  elseif(CMAKE_ARGV${i} STREQUAL "--")
+    set(found_dashes TRUE)
+  endif()
+endforeach()
+get_filename_component(program_name ${PROGRAM} NAME_WE)
+set(windows_program FALSE)
+if(PROGRAM MATCHES "\\.exe$")
+  set(windows_program TRUE)
+endif()
+
+# The run's working directory, filled from the case's workdir/.
+file(REMOVE_RECURSE ${RUN_DIR})
+set(run_dir ${RUN_DIR}/run)
+file(MAKE_DIRECTORY ${run_dir})
+get_filename_component(repository ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
+file(GLOB entries LIST_DIRECTORIES true ${CASE}/workdir/*)
+foreach(entry IN LISTS entries)
+  get_filename_component(name ${entry} NAME)
+  if(name MATCHES "^(.*)\\.from$")
+    file(STRINGS ${entry} from LIMIT_COUNT 1)
+    file(COPY_FILE ${repository}/${from} ${run_dir}/${CMAKE_MATCH_1})
+  elseif(IS_DIRECTORY ${entry})
+    file(MAKE_DIRECTORY ${run_dir}/${name})  # git keeps a folder by a .keep file, left behind
+  else()
+    file(COPY_FILE ${entry} ${run_dir}/${name})
+  endif()
+endforeach()
+if(EXISTS ${CASE}/prepare)
+  execute_process(COMMAND ${CASE}/prepare WORKING_DIRECTORY ${run_dir} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${CASE}/prepare failed: ${status}")
+  endif()
+endif()
+
+set(input ${CASE}/stdin)
+if(NOT EXISTS ${input})
+  set(input ${RUN_DIR}/empty_stdin)
+  file(WRITE ${input} "")
+endif()
+if(EXISTS ${CASE}/failing_new)
+  file(STRINGS ${CASE}/failing_new failing LIMIT_COUNT 1)
+  set(ENV{FAIL_ALLOCATION_OF} ${failing})
+endif()
+
+# What only a POSIX shell can arrange: an address-space limit, or standard output elsewhere.
+set(shell_steps "")
+if(EXISTS ${CASE}/memory_limit AND NOT launcher AND NOT "$ENV{MEMORY_LIMITS}" STREQUAL "off")
+  file(STRINGS ${CASE}/memory_limit limit LIMIT_COUNT 1)
+  string(APPEND shell_steps "ulimit -v ${limit} && ")
+endif()
+set(redirect "")
+if(STDOUT_MODE STREQUAL "full")
+  set(redirect " >/dev/full")
+elseif(STDOUT_MODE STREQUAL "closed")
+  set(redirect " >&-")
+endif()
+set(command ${launcher} ${PROGRAM})
+if(shell_steps OR redirect)
+  set(command sh -c "${shell_steps}exec \"$@\"${redirect}" sh ${command})
+endif()
+execute_process(COMMAND ${command} WORKING_DIRECTORY ${run_dir} INPUT_FILE ${input}
+                OUTPUT_FILE ${RUN_DIR}/stdout ERROR_FILE ${RUN_DIR}/stderr
+                RESULT_VARIABLE status)
+
+# bytes(file out): the file's bytes as hex pairs, each followed by a blank.
+function(bytes file out)
+  file(READ ${file} hex HEX)
+  string(REGEX REPLACE "(..)" "\\1 " hex "${hex}")
+  set(${out} "${hex}" PARENT_SCOPE)
+endfunction()
+
+set(failures "")
+# same(what expected_file actual_file): records a difference, showing both texts.
+function(same what expected actual)
+  bytes(${expected} expected_bytes)
+  bytes(${actual} actual_bytes)
+  if(windows_program)
+    string(REPLACE "0d 0a " "0a " actual_bytes "${actual_bytes}")
+  endif()
+  if(NOT expected_bytes STREQUAL actual_bytes)
+    file(READ ${expected} expected_text LIMIT 3000)
+    file(READ ${actual} actual_text LIMIT 3000)
+    string(APPEND failures "${what} differs from ${expected}\n"
+                           "--- expected:\n${expected_text}\n+++ actual:\n${actual_text}\n")
+    set(failures "${failures}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+set(expected_status 0)
+if(EXISTS ${CASE}/status)
+  file(STRINGS ${CASE}/status expected_status LIMIT_COUNT 1)
+endif()
+set(expected_stderr ${CASE}/stderr)
+if(NOT EXISTS ${expected_stderr})
+  set(expected_stderr ${RUN_DIR}/empty_stderr)
+  file(WRITE ${expected_stderr} "")
+endif()
+if(STDOUT_MODE)
+  set(expected_status 1)
+  set(reason "No space left on device")
+  if(STDOUT_MODE STREQUAL "closed")
+    set(reason "Bad file descriptor")
+  endif()
+  set(expected_stderr ${RUN_DIR}/stdout_mode_stderr)
+  file(WRITE ${expected_stderr} "${program_name}: standard output: ${reason}\n")
+elseif(EXISTS ${CASE}/check.cmake)
+  file(READ ${RUN_DIR}/stdout actual)
+  if(windows_program)
+    string(REPLACE "\r\n" "\n" actual "${actual}")
+  endif()
+  set(check_failure "")
+  include(${CASE}/check.cmake)
+  if(check_failure)
+    string(APPEND failures "standard output: ${check_failure}\n--- actual:\n${actual}\n")
+  endif()
+else()
+  same("standard output" ${CASE}/stdout ${RUN_DIR}/stdout)
+endif()
+if(NOT status STREQUAL expected_status)
+  string(APPEND failures "exit status ${status}, expected ${expected_status}\n")
+endif()
+
+# The working directory as the program names it.
+file(REAL_PATH ${run_dir} here)
+if(windows_program AND CMAKE_HOST_WIN32)
+  file(TO_NATIVE_PATH ${here} here)
+elseif(windows_program)
+  string(REPLACE "/" "\\" here "Z:${here}")
+endif()
+file(READ ${expected_stderr} expected_text)
+string(REPLACE "WORKDIR" "${here}" expected_text "${expected_text}")
+file(WRITE ${RUN_DIR}/expected_stderr "${expected_text}")
+same("standard error" ${RUN_DIR}/expected_stderr ${RUN_DIR}/stderr)
+
+if(failures)
+  message("${PROGRAM} on ${CASE}:\n${failures}")  # as it is, unwrapped
+  message(FATAL_ERROR "the case failed")
+endif()
