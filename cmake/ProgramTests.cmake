@@ -6,7 +6,8 @@
 # valgrind's memcheck as memcheck/<program>/<case> (label "memcheck"), where any memory error
 # or leak fails it. A cross build runs its cases under its emulator (qemu, wine) instead.
 # A case holding a file `failing_new` runs a test-only build of the program whose operator new
-# fails where that file says (tests/support/failingnew.cpp); it has no memcheck run.
+# fails where that file says (tests/support/failingnew.cpp); it has no memcheck run, and nor
+# has a case holding a file `slow` (which says why), nor runs on an unwritable output.
 set(programTestRunner ${PROJECT_SOURCE_DIR}/tests/RunProgramTest.cmake)
 set(programTestRuns ${CMAKE_BINARY_DIR}/program-test-runs)
 if(SANITIZE)
@@ -19,17 +20,6 @@ if(MEMCHECK)
                         "(Debian/Ubuntu: apt-get install valgrind)")
   endif()
 endif()
-
-# <program>_failing_new: the program's own sources and libraries, with the failing operator new.
-function(add_failing_new_build program)
-  get_target_property(folder ${program} SOURCE_DIR)
-  get_target_property(sources ${program} SOURCES)
-  list(TRANSFORM sources PREPEND ${folder}/)
-  get_target_property(libraries ${program} LINK_LIBRARIES)
-  add_project_executable(${program}_failing_new ${sources}
-                         ${PROJECT_SOURCE_DIR}/tests/support/failingnew.cpp)
-  target_link_libraries(${program}_failing_new PRIVATE ${libraries})
-endfunction()
 
 # add_program_test(name build case labels [runner options...] [-- launcher...]).
 function(add_program_test name build case labels)
@@ -59,13 +49,13 @@ function(add_program_tests program)
     if(EXISTS ${case}/failing_new)
       set(build ${program}_failing_new)
       if(NOT TARGET ${build})
-        add_failing_new_build(${program})
+        add_program_variant(${build} ${program} ${PROJECT_SOURCE_DIR}/tests/support/failingnew.cpp)
       endif()
     endif()
     add_program_test(${program}/${name} ${build} ${case} "${labels}"
                      -P ${programTestRunner} -- ${CMAKE_CROSSCOMPILING_EMULATOR})
     # valgrind puts its own operator new in place of the failing one: no memcheck run there.
-    if(MEMCHECK AND build STREQUAL program)
+    if(MEMCHECK AND build STREQUAL program AND NOT EXISTS ${case}/slow)
       add_program_test(memcheck/${program}/${name} ${build} ${case} "memcheck;posix"
                        -P ${programTestRunner} -- ${VALGRIND} --quiet --error-exitcode=99
                        --leak-check=full --show-leak-kinds=all --errors-for-leak-kinds=all)
@@ -80,6 +70,9 @@ function(add_program_tests program)
       set(run ${PROJECT_SOURCE_DIR}/tests/programs/${program}/output)
     endif()
     foreach(mode full closed)
+      if(EXISTS ${run}/slow)
+        break()
+      endif()
       add_program_test(${program}/stdout_${mode} ${program} ${run} "program;posix"
                        -DSTDOUT_MODE=${mode} -P ${programTestRunner}
                        -- ${CMAKE_CROSSCOMPILING_EMULATOR})

@@ -42,3 +42,15 @@ function(add_program name)
   target_link_libraries(${name} PRIVATE stdoutcheck)
   set_property(GLOBAL APPEND PROPERTY programs ${name})
 endfunction()
+
+# add_program_variant(variant program sources...): the program built again from its own sources
+# and libraries plus `sources`, whose definitions take the place of the libraries' own (an
+# object file's symbol wins over a library's).
+function(add_program_variant variant program)
+  get_target_property(folder ${program} SOURCE_DIR)
+  get_target_property(sources ${program} SOURCES)
+  list(TRANSFORM sources PREPEND ${folder}/)
+  get_target_property(libraries ${program} LINK_LIBRARIES)
+  add_project_executable(${variant} ${sources} ${ARGN})
+  target_link_libraries(${variant} PRIVATE ${libraries})
+endfunction()

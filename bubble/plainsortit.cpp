@@ -1,4 +1,4 @@
-// Puts the plain loop behind sortIt, for bubble_bench_plain: the whole-run baseline.
+// Puts the plain loop behind sortIt, for bubble_bench_plain: the loop a reader sees, timed.
 #include "bubblepasses.h"
 #include "plainpasses.h"
 
