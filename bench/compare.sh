@@ -15,5 +15,5 @@ cmake --build --preset default --target sorts_benchmark >/dev/null
 build/default/bin/sorts_benchmark --benchmark_min_time="$min_time" --benchmark_filter="$filter" \
     --benchmark_out=build/compare/sorts.json --benchmark_out_format=json \
     >/dev/null 2>build/compare/sorts.log || { cat build/compare/sorts.log; exit 1; }
-# Debian's python3-matplotlib belongs to the system's Python, whatever else is on PATH.
-/usr/bin/python3 bench/compare.py build/compare/sorts.json "$out"
+. bench/python.sh
+"$python" bench/compare.py build/compare/sorts.json "$out"

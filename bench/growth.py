@@ -1,6 +1,6 @@
 """Turns passes_benchmark's JSON into growth.csv and growth.png: time per sort against n on
 log-log axes with an n-squared guide, and compare-exchanges per cycle against n.
-Usage: growth.py GXX_JSON CLANG_JSON OUT_DIR"""
+Usage: growth.py GXX_JSON [CLANG_JSON] OUT_DIR"""
 import csv
 import json
 import os
@@ -18,6 +18,7 @@ LABELS = {
     ("g++", "kernel/avx512"): "AVX-512 kernel",
     ("g++", "kernel/avx2"): "AVX2 kernel",
     ("g++", "kernel/sse41"): "SSE4.1 kernel",
+    ("g++", "kernel/neon"): "NEON kernel",
     ("g++", "kernel/fallback"): "fallback kernel",
 }
 
@@ -27,6 +28,7 @@ def rows(path, compiler):
         for b in json.load(f)["benchmarks"]:
             family, n = b["run_name"].rsplit("/", 2)[0], int(b["run_name"].split("/")[-2])
             if (compiler, family) not in LABELS:
+                print(f"growth.py: no label for {compiler} {family}: left out", file=sys.stderr)
                 continue
             yield {
                 "variant": LABELS[(compiler, family)],
@@ -54,7 +56,7 @@ def cpu_name():
 
 
 def main(gxx_json, clang_json, out):
-    table = list(rows(gxx_json, "g++")) + list(rows(clang_json, "clang++"))
+    table = list(rows(gxx_json, "g++")) + (list(rows(clang_json, "clang++")) if clang_json else [])
     with open(os.path.join(out, "growth.csv"), "w", newline="") as f:
         writer = csv.DictWriter(f, fieldnames=list(table[0]))
         writer.writeheader()
@@ -89,4 +91,6 @@ def main(gxx_json, clang_json, out):
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:4])
+    # growth.py G++_JSON [CLANG_JSON] OUT_DIR
+    args = sys.argv[1:]
+    main(args[0], args[1] if len(args) == 3 else None, args[-1])

@@ -11,7 +11,13 @@ sizes=${2:-100:10000:300}
 min_time=${3:-0.2}
 mkdir -p "$out" build/growth
 
-for preset in default clang; do
+presets=(default)
+if command -v clang++ >/dev/null; then
+    presets+=(clang)
+else
+    echo "clang++ not found: skipping the clang rows" >&2
+fi
+for preset in "${presets[@]}"; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --target passes_benchmark >/dev/null
 done
@@ -21,6 +27,10 @@ run() {  # run PRESET FILTER: the benchmark's figures as JSON
         --benchmark_out=build/growth/$1.json --benchmark_out_format=json >/dev/null
 }
 run default .
-run clang '^plain'
-# Debian's python3-matplotlib belongs to the system's Python, whatever else is on PATH.
-/usr/bin/python3 bench/growth.py build/growth/default.json build/growth/clang.json "$out"
+results=(build/growth/default.json)
+if [[ " ${presets[*]} " == *" clang "* ]]; then
+    run clang '^plain'
+    results+=(build/growth/clang.json)
+fi
+. bench/python.sh
+"$python" bench/growth.py "${results[@]}" "$out"

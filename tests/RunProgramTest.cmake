@@ -54,8 +54,9 @@ file(GLOB entries LIST_DIRECTORIES true ${CASE}/workdir/*)
 foreach(entry IN LISTS entries)
   get_filename_component(name ${entry} NAME)
   if(name MATCHES "^(.*)\\.from$")
+    set(target ${CMAKE_MATCH_1})  # before file(STRINGS), which newer CMake lets clear it
     file(STRINGS ${entry} from LIMIT_COUNT 1)
-    file(COPY_FILE ${repository}/${from} ${run_dir}/${CMAKE_MATCH_1})
+    file(COPY_FILE ${repository}/${from} ${run_dir}/${target})
   elseif(IS_DIRECTORY ${entry})
     file(MAKE_DIRECTORY ${run_dir}/${name})  # git keeps a folder by a .keep file, left behind
   else()
