@@ -5,9 +5,12 @@ The trace does what the kernel's sweep does, register by register and lane by la
 registers of L lanes, stage s in register s % R, lane L - 1 - s // R; each step, register 0
 takes the last register's previous emission one lane down with the next input on top, every
 other register takes its predecessor's, each stage emits min(carry, in) and keeps the max.
-Usage: kernel_trace.py [OUT_DIR]   (checks only, without drawing, when OUT_DIR is --check)"""
+Usage: kernel_trace.py [OUT_DIR|--check] [KERNEL_SWEEPS]
+  --check checks without drawing; KERNEL_SWEEPS, the path of the built kernel_sweeps program,
+  also checks the trace against the C++ kernels that run here, sweep by sweep."""
 import os
 import random
+import subprocess
 import sys
 
 LOW, HIGH = -(2**31), 2**31 - 1  # INT_MIN, INT_MAX
@@ -40,12 +43,13 @@ def sweep(buf, length, passes, lanes, registers, trace=None):
         if out is not None:
             buf[t - delay] = out
         if trace is not None:
-            by_stage = [None] * stages
+            by_stage, emitted_by_stage = [None] * stages, [None] * stages
             for r in range(registers):
                 for lane in range(lanes):
                     by_stage[stage_of(r, lane)] = carry[r][lane]
+                    emitted_by_stage[stage_of(r, lane)] = emitted[r][lane]
             trace.append({"input": buf[t] if t < length else None, "carry": by_stage,
-                          "output": out})
+                          "emitted": emitted_by_stage, "output": out})
 
 
 def kernel_passes(values, passes, lanes, registers, trace=None):
@@ -71,6 +75,27 @@ def check():
             assert got == plain_passes(values, passes), (values, passes, lanes, registers)
 
 
+def check_cpp(kernel_sweeps):
+    """The C++ kernels against this trace: each sweep's array, for every kernel that runs."""
+    rng = random.Random(7)
+    for kernel in ["avx512", "avx2", "sse41", "neon", "fallback"]:
+        for length in [0, 1, 2, 7, 40, 177, 400]:
+            values = [rng.choice([LOW, HIGH, rng.randrange(-99, 100)]) for _ in range(length)]
+            run = subprocess.run([kernel_sweeps, kernel], input=" ".join(map(str, values)),
+                                 capture_output=True, text=True)
+            if run.returncode != 0:
+                break  # the kernel does not run here
+            lines = run.stdout.splitlines()
+            lanes, registers = map(int, lines[0].split())
+            stages = lanes * registers
+            for k, line in enumerate(lines[1:], start=1):
+                expected = kernel_passes(values, min(k * stages, length - 1), lanes, registers)
+                got = list(map(int, line.split()))
+                assert got == expected, (kernel, length, k)
+        else:
+            print(f"kernel trace: equals the C++ {kernel} kernel, sweep by sweep")
+
+
 def draw(out):
     import matplotlib
 
@@ -91,15 +116,22 @@ def draw(out):
                         for s in range(stages)] + ["output"]
     for t, step in enumerate(trace):
         column = [step["input"]] + step["carry"] + [step["output"]]
-        for y, v in enumerate(column):
+        emissions = [None] + step["emitted"] + [None]
+        for y, (v, e) in enumerate(zip(column, emissions)):
             edge = y in (0, len(rows) - 1)
             shade = "#dfe8f5" if edge and v is not None else (
                 "white" if v in (None, LOW, HIGH) else "#fbe3c4")
             pipe.add_patch(plt.Rectangle((t, y), 1, 1, facecolor=shade, edgecolor="#bbbbbb"))
-            pipe.text(t + 0.5, y + 0.5, show(v), ha="center", va="center", fontsize=7)
+            if e is None or e == LOW:
+                pipe.text(t + 0.5, y + 0.5, show(v), ha="center", va="center", fontsize=7)
+            else:  # the carry, and below it in blue what the stage emitted this step
+                pipe.text(t + 0.5, y + 0.36, show(v), ha="center", va="center", fontsize=6.5)
+                pipe.text(t + 0.5, y + 0.74, show(e), ha="center", va="center", fontsize=5.5,
+                          color="#1f5fbf")
     pipe.set(xlim=(0, len(trace)), ylim=(len(rows), 0), xlabel="time step",
              title=f"One sweep: {stages} passes as {stages} pipeline stages "
-                   f"({registers} registers × {lanes} lanes); each cell is the stage's carry")
+                   f"({registers} registers × {lanes} lanes); each cell: the stage's carry "
+                   "and, in blue, what it emitted")
     pipe.set_yticks([y + 0.5 for y in range(len(rows))], rows, fontsize=7)
     pipe.set_xticks([t + 0.5 for t in range(0, len(trace), 2)], range(0, len(trace), 2),
                     fontsize=7)
@@ -125,7 +157,9 @@ def draw(out):
 
 if __name__ == "__main__":
     check()
+    print("kernel trace: equals the plain loop")
+    if len(sys.argv) > 2:
+        check_cpp(sys.argv[2])
     target = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     if target != "--check":
         draw(target)
-    print("kernel trace: equals the plain loop")

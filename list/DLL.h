@@ -21,7 +21,8 @@ class DLL {
     void insert(int newValue);
 
     // Asks for an int on standard input and prints every 1-based position where it stands,
-    // front to back. Reports nothing when no int can be read (std::cin is then failed).
+    // front to back. When no int can be read (std::cin is then failed) it prints no location
+    // and says so on standard error.
     void search();
 
     ListNode* front = nullptr;

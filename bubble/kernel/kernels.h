@@ -16,8 +16,10 @@ bool kernelRunsHere(PassKernel kernel);
 PassKernel bestKernel();
 const char* kernelName(PassKernel kernel);
 
-// How many passes the kernel runs in one sweep over the array.
+// How many passes the kernel runs in one sweep over the array: lanes times registers.
 int kernelSweepPasses(PassKernel kernel);
+// How many lanes each of its registers holds.
+int kernelLanes(PassKernel kernel);
 
 // Leaves arr exactly as plainBubblePasses does, with the given kernel, which must run here.
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes);

@@ -147,25 +147,41 @@ void fallbackPasses(int* arr, int len, int passes) {
 }  // namespace
 #endif  // BUBBLE_SIMD
 
-int kernelSweepPasses(PassKernel kernel) {
+namespace {
+
+struct KernelShape {
+    int lanes;
+    int registers;
+};
+
+KernelShape kernelShape(PassKernel kernel) {
 #if BUBBLE_SIMD
     switch (kernel) {
         case PassKernel::avx2:
-            return avx2Lanes * avx2Registers;
+            return {avx2Lanes, avx2Registers};
         case PassKernel::avx512:
-            return avx512Lanes * avx512Registers;
+            return {avx512Lanes, avx512Registers};
         case PassKernel::sse41:
-            return sse41Lanes * sse41Registers;
+            return {sse41Lanes, sse41Registers};
         case PassKernel::neon:
-            return neonLanes * neonRegisters;
+            return {neonLanes, neonRegisters};
         default:
-            return fallbackLanes * fallbackRegisters;
+            return {fallbackLanes, fallbackRegisters};
     }
 #else
     static_cast<void>(kernel);
-    return 1;
+    return {1, 1};
 #endif
 }
+
+}  // namespace
+
+int kernelSweepPasses(PassKernel kernel) {
+    const KernelShape shape = kernelShape(kernel);
+    return shape.lanes * shape.registers;
+}
+
+int kernelLanes(PassKernel kernel) { return kernelShape(kernel).lanes; }
 
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes) {
 #if BUBBLE_SIMD
