@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "bubblepasses.h"
+#include "searchinput.h"
 
 void bubbleSort::insertValue(int newValue, int* arr, int len) {
     for (int i = 0; i < len; ++i) {
@@ -24,10 +25,7 @@ void bubbleSort::displayElements(int* arr, int len) {
 void bubbleSort::searchValue(int* arr, int len) {
     std::cout << "Enter value to be searched: " << std::endl;
     int value = 0;
-    if (!(std::cin >> value)) {
-        std::cerr << "standard input: no int to search for" << std::endl;
-        return;
-    }
+    if (!readSearchValue(value)) return;
     for (int i = 0; i < len; ++i) {
         if (arr[i] == value) {
             std::cout << "This item can be found at index: " << i << std::endl;

@@ -45,7 +45,7 @@ class FailureRecorder : public std::streambuf {
 };
 
 FailureRecorder recorder;
-const char* programName = "";
+const char* givenName = "";
 
 void checkAtExit() {
     std::cout.flush();
@@ -55,7 +55,7 @@ void checkAtExit() {
     if (recorder.firstError() == 0 && flushed && !std::ferror(stdout)) return;
     const int error =
         recorder.firstError() != 0 ? recorder.firstError() : (errno != 0 ? errno : EIO);
-    std::cerr << programName << ": standard output: " << std::generic_category().message(error)
+    std::cerr << givenName << ": standard output: " << std::generic_category().message(error)
               << std::endl;
     std::_Exit(1);  // exit is under way with the old status; end it here with 1
 }
@@ -63,8 +63,10 @@ void checkAtExit() {
 }  // namespace
 
 void checkStandardOutputAtExit(const char* program) {
-    programName = program;
+    givenName = program;
     recorder.attach(std::cout.rdbuf());
     std::cout.rdbuf(&recorder);
     std::atexit(checkAtExit);
 }
+
+const char* programName() { return givenName; }

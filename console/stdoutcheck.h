@@ -7,3 +7,6 @@
 // Call it first thing in main. A reader that closes a pipe early still ends the program
 // through SIGPIPE, as before.
 void checkStandardOutputAtExit(const char* program);
+
+// The name given to checkStandardOutputAtExit, for messages; "" before.
+const char* programName();

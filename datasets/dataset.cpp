@@ -34,6 +34,9 @@ class Excerpt {
         return true;
     }
 
+    bool empty() const { return text_.empty(); }
+    char first() const { return text_.empty() ? '\0' : text_[0]; }
+
     // The text in double quotes, escaped as in C, with ... after the quotes when cut.
     std::string quoted() const {
         static const char hex[] = "0123456789abcdef";
@@ -66,20 +69,51 @@ class Excerpt {
 };
 
 // The data set's bytes, taken from the stream a block at a time: the block is the only
-// buffer the reading keeps, whatever the fields hold.
+// buffer the reading keeps, whatever the fields hold. Counts lines as it goes.
 class ByteSource {
   public:
     explicit ByteSource(std::streambuf& in) : in_(in) {}
 
     int next() {
-        if (next_ == end_ && !refill()) return endOfInput;
-        return Traits::to_int_type(*next_++);
+        if (next_ == end_ && !refill()) {
+            atEnd_ = true;
+            return endOfInput;
+        }
+        const char c = *next_++;
+        last_ = {line_, offset_ - lineStart_ + 1};
+        if (++offset_, c == '\n') {
+            ++line_;
+            lineStart_ = offset_;
+        }
+        return Traits::to_int_type(c);
     }
 
-    // Skips a UTF-8 byte-order mark at the start.
-    void skipByteOrderMark() {
+    // Where the byte that next() returned last stands.
+    TextPosition last() const { return last_; }
+    // Lines read so far: a line end closes a line, and bytes after the last one make one more.
+    int lines() const { return offset_ == lineStart_ ? line_ - 1 : line_; }
+    bool atEnd() const { return atEnd_; }
+
+    // Skips a UTF-8 byte-order mark at the start; says whether the start looks like UTF-16:
+    // its byte-order mark, or digits and NUL bytes in turn.
+    bool checkStart() {
         static const char mark[] = "\xEF\xBB\xBF";
-        if (refill() && end_ - next_ >= 3 && std::equal(mark, mark + 3, next_)) next_ += 3;
+        if (!refill()) return false;
+        const std::ptrdiff_t size = end_ - next_;
+        if (size >= 3 && std::equal(mark, mark + 3, next_)) {
+            next_ += 3;
+            offset_ = lineStart_ = 3;
+            return false;
+        }
+        const auto byte = [&](int i) { return static_cast<unsigned char>(next_[i]); };
+        if (size >= 2 &&
+            ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))) {
+            return true;
+        }
+        const auto number = [&](int i) { return isDigit(byte(i)) || byte(i) == '-'; };
+        return size >= 4 &&
+               ((number(0) && byte(1) == 0 && byte(3) == 0 && (number(2) || byte(2) == ',')) ||
+                (byte(0) == 0 && number(1) && byte(2) == 0 && (number(3) || byte(3) == ',')));
     }
 
   private:
@@ -94,21 +128,29 @@ class ByteSource {
     char block_[4096] = {};
     const char* next_ = block_;
     const char* end_ = block_;
+    int line_ = 1;
+    long long offset_ = 0;
+    long long lineStart_ = 0;
+    TextPosition last_;
+    bool atEnd_ = false;
 };
 
 struct Field {
     int value = 0;
     bool last = false;             // it ended at the end of the input
     bool hasTrailingText = false;  // other than blanks, after the number
-    Excerpt trailing;              // what follows the number
+    bool textAfterLineEnd = false;
+    bool trailingDigit = false;
+    Excerpt trailing;  // what follows the number
+    TextPosition trailingWhere;
 };
 
 // Reads the rest of a field that holds no int, only as far as its excerpt needs, and
 // throws.
-[[noreturn]] void reject(ByteSource& in, int c, int fieldNumber, FieldStatus status,
-                         Excerpt& text) {
+[[noreturn]] void reject(ByteSource& in, int c, int fieldNumber, FieldStatus status, Excerpt& text,
+                         TextPosition where) {
     while (c != endOfInput && c != ',' && text.add(c)) c = in.next();
-    throw DataSetFieldError(fieldNumber, status, text.quoted());
+    throw DataSetFieldError(fieldNumber, status, text.quoted(), where);
 }
 
 // Reads one field up to its comma or the end of input, converting it on the way; only
@@ -116,65 +158,106 @@ struct Field {
 Field readField(ByteSource& in, int fieldNumber) {
     Excerpt text;
     int c = in.next();
+    TextPosition where = in.last();
     const auto take = [&] {
         text.add(c);
         c = in.next();
     };
     while (isBlank(c)) take();
+    if (c != endOfInput && c != ',') where = in.last();
     bool negative = false;
     if (c == '+' || c == '-') {
         negative = c == '-';
         take();
     }
-    if (!isDigit(c)) reject(in, c, fieldNumber, FieldStatus::notANumber, text);
+    if (!isDigit(c)) reject(in, c, fieldNumber, FieldStatus::notANumber, text, where);
 
     // The magnitude only grows with each digit: once past the int range it stays there.
     const std::uint64_t largest = negative ? 2147483648u : 2147483647u;
     std::uint64_t magnitude = 0;
     while (isDigit(c)) {
         magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
-        if (magnitude > largest) reject(in, c, fieldNumber, FieldStatus::outOfRange, text);
+        if (magnitude > largest) {
+            reject(in, c, fieldNumber, FieldStatus::outOfRange, text, where);
+        }
         take();
     }
 
     Field field;
     field.value = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude))
                            : static_cast<int>(magnitude);
-    for (; c != endOfInput && c != ','; c = in.next()) {
-        if (!isBlank(c)) field.hasTrailingText = true;
+    field.trailingWhere = in.last();
+    for (bool lineEnd = false; c != endOfInput && c != ','; c = in.next()) {
+        if (field.trailing.empty()) field.trailingWhere = in.last();
+        if (!isBlank(c)) {
+            field.hasTrailingText = true;
+            field.textAfterLineEnd = field.textAfterLineEnd || lineEnd;
+            field.trailingDigit = field.trailingDigit || isDigit(c);
+        }
+        lineEnd = lineEnd || c == '\n';
         field.trailing.add(c);
     }
     field.last = c == endOfInput;
     return field;
 }
 
+// After the last value the buffer holds: whether another value follows. Reads no further
+// than its first byte other than a blank.
+bool anotherValueFollows(ByteSource& in) {
+    int c = in.next();
+    while (isBlank(c)) c = in.next();
+    return c != endOfInput;
+}
+
 int readFields(std::streambuf& stream, DataSetBuffer& buffer, DataSetNotes* notes) {
     ByteSource in(stream);
-    in.skipByteOrderMark();
+    if (in.checkStart()) {
+        throw DataSetEncodingError(
+            "the file is UTF-16 text; save it as UTF-8 (spreadsheets: \"CSV UTF-8\"; "
+            "PowerShell: Out-File -Encoding utf8) and run again");
+    }
     int count = 0;
+    bool atEnd = false;
     // A field that meets the end of input still counts: an empty file is one empty field.
-    for (bool atEnd = false; count < static_cast<int>(buffer.size()) && !atEnd;) {
+    while (count < static_cast<int>(buffer.size()) && !atEnd) {
         Field field = readField(in, count + 1);
         buffer[count++] = field.value;
         atEnd = field.last;
         if (field.hasTrailingText && notes != nullptr && notes->fieldsWithTrailingText++ == 0) {
             notes->firstTrailingField = count;
             notes->firstTrailingText = field.trailing.quoted();
+            notes->firstTrailingWhere = field.trailingWhere;
+            notes->firstTrailingAfterLineEnd = field.textAfterLineEnd;
+            const char first = field.trailing.first();
+            if ((first == ';' || first == '\t') && field.trailingDigit) {
+                notes->firstTrailingSeparator = first;
+            }
         }
+    }
+    const bool more = !atEnd && anotherValueFollows(in);
+    if (notes != nullptr) {
+        notes->moreThanCapacity = more;
+        notes->readToEnd = in.atEnd();
+        notes->lines = in.lines();
     }
     return count;
 }
 
-std::string describe(int field, FieldStatus status, const std::string& excerpt) {
+std::string describe(int field, FieldStatus status, const std::string& excerpt,
+                     TextPosition where) {
     const char* problem =
         status == FieldStatus::outOfRange ? " is out of the int range" : " is not a number";
-    return "field " + std::to_string(field) + " (" + excerpt + ")" + problem;
+    const std::string at = where.line > 1 ? "line " + std::to_string(where.line) + ", column " +
+                                                std::to_string(where.column) + ": "
+                                          : "";
+    return "field " + std::to_string(field) + " (" + at + excerpt + ")" + problem;
 }
 
 }  // namespace
 
-DataSetFieldError::DataSetFieldError(int field, FieldStatus status, const std::string& excerpt)
-    : std::runtime_error(describe(field, status, excerpt)), field_(field) {}
+DataSetFieldError::DataSetFieldError(int field, FieldStatus status, const std::string& excerpt,
+                                     TextPosition where)
+    : std::runtime_error(describe(field, status, excerpt, where)), field_(field), where_(where) {}
 
 int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes) {
     if (!in.good() || in.rdbuf() == nullptr) return 0;
@@ -183,6 +266,8 @@ int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes) {
     try {
         return readFields(*in.rdbuf(), buffer, notes);
     } catch (const DataSetFieldError&) {
+        throw;
+    } catch (const DataSetEncodingError&) {
         throw;
     } catch (const std::bad_alloc&) {
         throw DataSetReadError("out of memory");

@@ -15,16 +15,34 @@ using DataSetBuffer = std::array<int, dataSetCapacity>;
 // How a field converts: a value, or why it holds none.
 enum class FieldStatus { ok, notANumber, outOfRange };
 
-// A field that holds no int; field() is its 1-based position in the file. what() reads
-// `field 3 ("x") is not a number`, with the field's text escaped and cut short.
+// Where a byte stands in the file: 1-based line, and 1-based byte column on that line.
+struct TextPosition {
+    int line = 1;
+    long long column = 1;
+};
+
+// A field that holds no int; field() is its 1-based position in the file, where() that of its
+// first byte other than a blank. what() reads `field 3 ("x") is not a number`, with the
+// field's text escaped and cut short, and `field 203 (line 3, column 9: "x") ...` when the
+// field stands below line 1.
 class DataSetFieldError : public std::runtime_error {
   public:
     // `excerpt` is the field's text as printed: escaped, quoted and cut short.
-    DataSetFieldError(int field, FieldStatus status, const std::string& excerpt);
+    DataSetFieldError(int field, FieldStatus status, const std::string& excerpt,
+                      TextPosition where = {});
     int field() const noexcept { return field_; }
+    TextPosition where() const noexcept { return where_; }
 
   private:
     int field_;
+    TextPosition where_;
+};
+
+// The file is UTF-16 text (it starts with a UTF-16 byte-order mark, or its first bytes
+// alternate digits and NUL bytes); what() says so and how to save it as UTF-8.
+class DataSetEncodingError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
 };
 
 // Reading the data set failed (an I/O error, out of memory); what() is the reason.
@@ -33,12 +51,19 @@ class DataSetReadError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// What a load noticed beyond the values: fields with text other than blanks after their
-// number (5.5, or a value per line), which load fine but are seldom what was meant.
+// What a load noticed beyond the values, which load fine but are seldom what was meant:
+// fields with text other than blanks after their number (5.5, a value per line, semicolons),
+// and values beyond the buffer's capacity.
 struct DataSetNotes {
     int fieldsWithTrailingText = 0;
-    int firstTrailingField = 0;     // 1-based; 0 when there is none
-    std::string firstTrailingText;  // what follows its number: escaped, quoted, cut short
+    int firstTrailingField = 0;              // 1-based; 0 when there is none
+    std::string firstTrailingText;           // what follows its number: escaped, quoted, cut short
+    TextPosition firstTrailingWhere;         // where that text starts
+    bool firstTrailingAfterLineEnd = false;  // it holds text after a line end: values per line
+    char firstTrailingSeparator = 0;         // ';' or '\t' when it starts so and holds a digit
+    int lines = 0;                           // lines read (all of them when readToEnd)
+    bool readToEnd = false;
+    bool moreThanCapacity = false;  // a value follows the last one the buffer holds
 };
 
 // Reads comma-separated fields from `in` into buffer[0..], stopping when it is full or at end of
@@ -47,7 +72,8 @@ struct DataSetNotes {
 // rest of the field is ignored. A line end does not separate fields, and a UTF-8 byte-order mark at
 // the start is skipped. Memory stays bounded whatever the field lengths: a field is converted as it
 // streams in. Throws DataSetFieldError at the first field that holds no int, as soon as that is
-// certain, and DataSetReadError when `in` fails to deliver its characters.
+// certain, DataSetEncodingError for UTF-16 text, and DataSetReadError when `in` fails to
+// deliver its characters. Reading stops at the first value past the capacity.
 int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes = nullptr);
 
 // Opens a data set for reading as bytes. On failure the stream is not open and `reason`

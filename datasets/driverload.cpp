@@ -36,18 +36,43 @@ bool loadDataSetOrReport(const char* program, const std::string& fileName, DataS
     } catch (const DataSetFieldError& error) {
         errors << prefix << error.what() << '\n';
         return false;
+    } catch (const DataSetEncodingError& error) {
+        errors << prefix << error.what() << '\n';
+        return false;
     } catch (const DataSetReadError& error) {
         errors << prefix << "read error: " << error.what() << '\n';
         return false;
     }
-    if (notes.fieldsWithTrailingText != 0) {
+    if (notes.firstTrailingAfterLineEnd && notes.lines > 1) {
+        errors << prefix << "warning: the file has " << (notes.readToEnd ? "" : "more than ")
+               << notes.lines << " lines, but only a comma separates values, not a line end: "
+               << "from line " << notes.firstTrailingWhere.line + 1
+               << " on, what follows each line end was read as text after the number before "
+               << "it and ignored (first: field " << notes.firstTrailingField
+               << "); put the values on one line, separated by commas "
+               << "(paste -sd, " << fileName << ", or save the row, not the column)\n";
+    } else if (notes.fieldsWithTrailingText != 0) {
         const bool one = notes.fieldsWithTrailingText == 1;
         errors << prefix << "warning: " << notes.fieldsWithTrailingText
                << (one ? " field has text after its number"
                        : " fields have text after their number")
-               << ", ignored (first: field " << notes.firstTrailingField << ", "
-               << notes.firstTrailingText
-               << "); a data set is ints separated by commas, on one line\n";
+               << ", ignored (first: field " << notes.firstTrailingField << ", ";
+        if (notes.lines > 1) {
+            errors << "line " << notes.firstTrailingWhere.line << ", column "
+                   << notes.firstTrailingWhere.column << ", ";
+        }
+        errors << notes.firstTrailingText << "); ";
+        if (notes.firstTrailingSeparator != 0) {
+            errors << "the file seems separated by "
+                   << (notes.firstTrailingSeparator == ';' ? "semicolons" : "tabs")
+                   << ", not commas; a data set is ints separated by commas\n";
+        } else {
+            errors << "a data set is ints separated by commas, on one line\n";
+        }
+    }
+    if (notes.moreThanCapacity) {
+        errors << prefix << "warning: the file holds more than " << dataSetCapacity
+               << " values; only the first " << dataSetCapacity << " are used\n";
     }
     if (count < dataSetCapacity) {
         errors << prefix << "warning: the file holds " << count

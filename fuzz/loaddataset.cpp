@@ -1,10 +1,12 @@
 // Fuzzes loadDataSet: the input bytes are the data-set file. Checks that no more than
 // dataSetCapacity values are stored, that each is what strtol makes of its field, and that a
-// rejected file is rejected at its first field that holds no int.
+// rejected file is rejected at its first field that holds no int, at the line and column where
+// that field's text starts; and that only a file that starts like UTF-16 is refused as such.
 #include <sys/mman.h>  // memfd_create
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>  // std::isspace
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,6 +37,26 @@ std::vector<std::string> fieldsOf(const uint8_t* data, size_t size) {
     return fields;
 }
 
+// Where the text of field `field` (1-based) starts: its first byte other than a blank.
+std::optional<TextPosition> textStart(const uint8_t* data, size_t size, int field) {
+    size_t at = size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF ? 3 : 0;
+    for (int commas = 1; commas < field; ++at) {
+        if (data[at] == ',') ++commas;
+    }
+    while (at < size && std::isspace(data[at]) != 0) ++at;
+    if (at == size || data[at] == ',') return std::nullopt;
+    TextPosition where;
+    size_t lineStart = 0;
+    for (size_t i = 0; i < at; ++i) {
+        if (data[i] == '\n') {
+            ++where.line;
+            lineStart = i + 1;
+        }
+    }
+    where.column = static_cast<long long>(at - lineStart) + 1;
+    return where;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -58,6 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             require(strtolValue(fields[i]).has_value(), "the fields before it hold ints");
         }
         require(!strtolValue(fields[field - 1]).has_value(), "the rejected field holds no int");
+        const std::optional<TextPosition> start = textStart(data, size, field);
+        require(!start || start->line == 1 ||
+                    (start->line == error.where().line && start->column == error.where().column),
+                "a field below line 1 is named by the line and column its text starts at");
+    } catch (const DataSetEncodingError&) {
+        require(
+            size >= 2 && (data[0] == 0 || data[1] == 0 || (data[0] == 0xFF && data[1] == 0xFE) ||
+                          (data[0] == 0xFE && data[1] == 0xFF)),
+            "only a file that starts like UTF-16 is refused as UTF-16");
     }
     return 0;
 }

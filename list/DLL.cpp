@@ -3,6 +3,8 @@
 
 #include <iostream>
 
+#include "searchinput.h"
+
 DLL::~DLL() {
     while (front != nullptr) {
         ListNode* next = front->nextNode;
@@ -31,10 +33,7 @@ void DLL::insert(int newValue) {
 void DLL::search() {
     std::cout << "Enter what you want to search for: " << std::endl;
     int value = 0;
-    if (!(std::cin >> value)) {
-        std::cerr << "standard input: no int to search for" << std::endl;
-        return;
-    }
+    if (!readSearchValue(value)) return;
     int location = 1;
     for (const ListNode* node = front; node != nullptr; node = node->nextNode, ++location) {
         if (node->val == value) {

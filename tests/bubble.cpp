@@ -216,11 +216,14 @@ TEST(SearchValue, reportsTheFirstMatchOrNoneAndRefusesInputThatIsNoInt) {
     const SearchCase cases[] = {
         {"5\n", "This item can be found at index: 1\n", ""},
         {"4", "This item can be found at index: 0\n", ""},
-        {"  42abc", "This item can be found at index: 3\n", ""},
+        {"  42,500", "This item can be found at index: 3\n",
+         "standard input: warning: text after the number 42 ignored: \",500\"\n"},
         {"6\n", "This item does not exist\n", ""},
         {"abc\n", "", noInt},
         {"", "", noInt},
-        {"99999999999\n", "", noInt},
+        {"99999999999999999999999\n", "",
+         "standard input: \"99999999999999999999\"... is out of the int range (-2147483648 to "
+         "2147483647)\n"},
     };
     std::vector<int> values{4, 5, 5, 42};
     for (const SearchCase& c : cases) {

@@ -140,6 +140,9 @@ TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
         {"\xEF\xBB\xBF", R"(field 1 ("") is not a number)"},  // a byte-order mark alone
         {"\xEF\xBB\xBF,1", R"(field 1 ("") is not a number)"},
         {"\x1f ~\x7f", R"(field 1 ("\x1f ~\x7f") is not a number)"},  // the printable range's edges
+        {"1,2\n3,4\n5, x\n", R"(field 4 (line 3, column 4: " x\n") is not a number)"},  // a grid
+        {"1,\n\n99999999999",
+         R"(field 2 (line 3, column 1: "\n\n99999999999") is out of the int range)"},
     };
     for (const auto& [file, message] : cases) {
         std::istringstream in(file);
@@ -158,12 +161,18 @@ TEST(ReadDataSet, notesFieldsWithTextAfterTheirNumber) {
         std::string file;
         int fields, first;
         std::string text;
+        int lines;
+        bool afterLineEnd;
+        char separator;
     } const cases[] = {
-        {"1,2 \n,3\r\n", 0, 0, ""},  // blanks only
-        {"5.5,6.5", 2, 1, R"(".5")"},
-        {"5\n3\n9\n1", 1, 1, R"("\n3\n9\n1")"},
-        {"1,2;3,4" + std::string(30, ';'), 2, 2, R"(";3")"},
-        {"1,2" + std::string(30, '.'), 1, 2, R"("...................."...)"},
+        {"1,2 \n,3\r\n", 0, 0, "", 2, false, 0},  // blanks only
+        {"5.5,6.5", 2, 1, R"(".5")", 1, false, 0},
+        {"5\n3\n9\n1\n", 1, 1, R"("\n3\n9\n1\n")", 4, true, 0},  // a value per line
+        {"1,2\n3,4\n", 1, 2, R"("\n3")", 2, true, 0},            // a grid
+        {"1,2;3,4" + std::string(30, ';'), 2, 2, R"(";3")", 1, false, ';'},
+        {"5\t6\t7", 1, 1, R"("\t6\t7")", 1, false, '\t'},
+        {"5;x", 1, 1, R"(";x")", 1, false, 0},  // no number after the semicolon
+        {"1,2" + std::string(30, '.'), 1, 2, R"("...................."...)", 1, false, 0},
     };
     for (const auto& c : cases) {
         DataSetBuffer buffer{};
@@ -173,6 +182,36 @@ TEST(ReadDataSet, notesFieldsWithTextAfterTheirNumber) {
         EXPECT_EQ(notes.fieldsWithTrailingText, c.fields) << c.file;
         EXPECT_EQ(notes.firstTrailingField, c.first) << c.file;
         EXPECT_EQ(notes.firstTrailingText, c.text) << c.file;
+        EXPECT_EQ(notes.lines, c.lines) << c.file;
+        EXPECT_EQ(notes.firstTrailingAfterLineEnd, c.afterLineEnd) << c.file;
+        EXPECT_EQ(notes.firstTrailingSeparator, c.separator) << c.file;
+    }
+}
+
+TEST(ReadDataSet, notesValuesPastTheCapacityAndRejectsUtf16) {
+    for (const auto& [tail, more] : {std::pair<std::string, bool>{"", false},
+                                     {",", false},
+                                     {", \n", false},
+                                     {",7", true},
+                                     {",x", true}}) {
+        DataSetBuffer buffer{};
+        std::istringstream in(fieldsCounting(dataSetCapacity) + tail);
+        DataSetNotes notes;
+        readDataSet(in, buffer, &notes);
+        EXPECT_EQ(notes.moreThanCapacity, more) << '"' << tail << '"';
+    }
+    for (const char* file : {"\xff\xfe"
+                             "5\0",
+                             "\xfe\xff\0"
+                             "5",
+                             "5\0,\0",
+                             "\0"
+                             "5\0,",
+                             "-\0"
+                             "1\0"}) {
+        DataSetBuffer buffer{};
+        std::istringstream in(std::string(file, 4));
+        EXPECT_THROW(readDataSet(in, buffer), DataSetEncodingError) << file;
     }
 }
 

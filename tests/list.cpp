@@ -62,12 +62,15 @@ TEST(DLL, searchReportsEveryMatchFrontToBackAndRefusesInputThatIsNoInt) {
         {"5\n", "Your search was found at location: 1\nYour search was found at location: 3\n", "",
          false},
         {"7", "Your search was found at location: 2\n", "", false},
-        {"5abc", "Your search was found at location: 1\nYour search was found at location: 3\n", "",
-         false},
+        {"5abc", "Your search was found at location: 1\nYour search was found at location: 3\n",
+         "standard input: warning: text after the number 5 ignored: \"abc\"\n", false},
+        {" 7 \t\nx", "Your search was found at location: 2\n", "", false},
         {"4\n", "", "", false},
         {"x5\n", "", noInt, true},
         {"", "", noInt, true},
-        {"-2147483649\n", "", noInt, true},
+        {"-2147483649\n", "",
+         "standard input: \"-2147483649\" is out of the int range (-2147483648 to 2147483647)\n",
+         true},
     };
     DLL list;
     insertAll(list, {5, 7, 5});
