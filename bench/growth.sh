@@ -26,7 +26,7 @@ run() {  # run PRESET FILTER: the benchmark's figures as JSON
         --benchmark_min_time="$min_time" --benchmark_format=json \
         --benchmark_out=build/growth/$1.json --benchmark_out_format=json >/dev/null
 }
-run default .
+run default '^(plain|kernel)/'
 results=(build/growth/default.json)
 if [[ " ${presets[*]} " == *" clang "* ]]; then
     run clang '^plain'

@@ -1,5 +1,6 @@
 // Bubble passes: the plain loop against each kernel this machine runs, in compare-exchanges
-// per nanosecond and, on x86-64, per clock cycle.
+// per nanosecond and, on x86-64, per clock cycle; and bubble_bench's whole workload with each
+// kernel and with the one the dispatch picks.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bubblepasses.h"
 #include "kernels.h"
 #include "plainpasses.h"
 
@@ -67,8 +69,30 @@ void measure(benchmark::State& state, Sort sort) {
 void plain(benchmark::State& state) { measure(state, plainBubblePasses); }
 
 void kernel(benchmark::State& state, PassKernel which) {
+    state.SetLabel(kernelRow(which).label);
     measure(state,
             [which](int* arr, int len, int passes) { bubblePasses(which, arr, len, passes); });
+}
+
+// bubble_bench's 100 trials, sorts of the first 100, 200, ..., 10000 values of its data set
+// (make_dataset 1 10000: the same generator and seed), with one kernel or, given none, with
+// the one the dispatch picks.
+void workload(benchmark::State& state, const PassKernel* which) {
+    std::mt19937 random(1);
+    std::vector<int> data(10000);
+    std::generate(data.begin(), data.end(),
+                  [&random] { return static_cast<int>(random() % 100000); });
+    for (auto _ : state) {
+        for (int len = 100; len <= 10000; len += 100) {
+            std::vector<int> trial(data.begin(), data.begin() + len);
+            if (which != nullptr) {
+                bubblePasses(*which, trial.data(), len, len - 1);
+            } else {
+                bubblePasses(trial.data(), len, len - 1);
+            }
+            benchmark::DoNotOptimize(trial.data());
+        }
+    }
 }
 
 // The sizes to sort: 100, 1000 and 10000 unless --sizes=FIRST:LAST:STEP says otherwise.
@@ -101,11 +125,18 @@ void registerAll(const std::vector<int64_t>& sizes) {
         benchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
     };
     each(benchmark::RegisterBenchmark("plain", plain));
-    for (PassKernel which : allKernels) {
+    for (const PassKernel& which : allKernels) {
         if (!kernelRunsHere(which)) continue;  // only what this machine runs
         const std::string name = std::string("kernel/") + kernelName(which);
         each(benchmark::RegisterBenchmark(name.c_str(), kernel, which));
     }
+    for (const PassKernel& which : allKernels) {
+        if (!kernelRunsHere(which)) continue;
+        const std::string name = std::string("workload/") + kernelName(which);
+        benchmark::RegisterBenchmark(name.c_str(), workload, &which)->Unit(benchmark::kMillisecond);
+    }
+    const std::string picked = std::string("workload/dispatch (") + kernelName(bestKernel()) + ")";
+    benchmark::RegisterBenchmark(picked.c_str(), workload, nullptr)->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace

@@ -21,11 +21,13 @@ if(MEMCHECK)
   endif()
 endif()
 
-# add_program_test(name build case labels [runner options...] [-- launcher...]).
-function(add_program_test name build case labels)
+# add_program_test(name build case labels launcher [runner options...]): launcher is a list.
+function(add_program_test name build case labels launcher)
+  string(REPLACE ";" "|" launcher "${launcher}")
   add_test(NAME ${name}
            COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${build}> -DCASE=${case}
-                   -DRUN_DIR=${programTestRuns}/${name} ${ARGN})
+                   -DRUN_DIR=${programTestRuns}/${name} "-DLAUNCHER=${launcher}" ${ARGN}
+                   -P ${programTestRunner})
   set_tests_properties(${name} PROPERTIES LABELS "${labels}" ${memoryLimits})
 endfunction()
 
@@ -53,12 +55,11 @@ function(add_program_tests program)
       endif()
     endif()
     add_program_test(${program}/${name} ${build} ${case} "${labels}"
-                     -P ${programTestRunner} -- ${CMAKE_CROSSCOMPILING_EMULATOR})
+                     "${CMAKE_CROSSCOMPILING_EMULATOR}")
     # valgrind puts its own operator new in place of the failing one: no memcheck run there.
     if(MEMCHECK AND build STREQUAL program AND NOT EXISTS ${case}/slow)
       add_program_test(memcheck/${program}/${name} ${build} ${case} "memcheck;posix"
-                       -P ${programTestRunner} -- ${VALGRIND} --quiet --error-exitcode=99
-                       --leak-check=full --show-leak-kinds=all --errors-for-leak-kinds=all)
+                       "${VALGRIND};--quiet;--error-exitcode=99;--leak-check=full;--show-leak-kinds=all;--errors-for-leak-kinds=all")
     endif()
   endforeach()
 
@@ -74,8 +75,7 @@ function(add_program_tests program)
         break()
       endif()
       add_program_test(${program}/stdout_${mode} ${program} ${run} "program;posix"
-                       -DSTDOUT_MODE=${mode} -P ${programTestRunner}
-                       -- ${CMAKE_CROSSCOMPILING_EMULATOR})
+                       "${CMAKE_CROSSCOMPILING_EMULATOR}" -DSTDOUT_MODE=${mode})
     endforeach()
   endif()
 endfunction()

@@ -1,14 +1,8 @@
 # Fails unless a command's standard output is, byte for byte, a given file's content:
-#   cmake -DEXPECTED=file -DOUTPUT=scratch-file -P OutputMatches.cmake -- COMMAND ARGS...
+#   cmake -DEXPECTED=file -DOUTPUT=scratch-file -DCOMMAND=command|arg|... -P OutputMatches.cmake
+# (the command's words separated by |: cmake itself would take some, -L say, as its options).
 cmake_minimum_required(VERSION 3.25)
-set(command "")
-foreach(i RANGE 1 ${CMAKE_ARGC})
-  if(DEFINED found_dashes AND i LESS CMAKE_ARGC)
-    list(APPEND command "${CMAKE_ARGV${i}}")
-  elseif(CMAKE_ARGV${i} STREQUAL "--")
-    set(found_dashes TRUE)
-  endif()
-endforeach()
+string(REPLACE "|" ";" command "${COMMAND}")
 execute_process(COMMAND ${command} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${command}: ${status}")

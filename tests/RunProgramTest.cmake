@@ -1,8 +1,9 @@
 # Runs one whole-program case and compares what the program did with what the case expects,
 # with nothing but CMake, so that it runs wherever CMake does:
 #   cmake -DPROGRAM=path -DCASE=dir -DRUN_DIR=dir [-DSTDOUT_MODE=full|closed]
-#         -P RunProgramTest.cmake [-- LAUNCHER ARGS...]
-# LAUNCHER runs the program: valgrind, or a cross build's emulator (qemu, wine). RUN_DIR is
+#         [-DLAUNCHER=command|arg|...] -P RunProgramTest.cmake
+# LAUNCHER runs the program: valgrind, or a cross build's emulator (qemu, wine), its words
+# separated by | (cmake itself would take some of them, -L say, as its own options). RUN_DIR is
 # this test's own scratch folder, emptied first; the program runs in RUN_DIR/run.
 #
 # A case folder may hold:
@@ -31,14 +32,7 @@
 # the program must then say "PROGRAM: standard output: <reason>" alone and exit with 1.
 cmake_minimum_required(VERSION 3.25)
 
-set(launcher "")
-foreach(i RANGE 1 ${CMAKE_ARGC})
-  if(DEFINED found_dashes AND i LESS CMAKE_ARGC)
-    list(APPEND launcher "${CMAKE_ARGV${i}}")
-  elseif(CMAKE_ARGV${i} STREQUAL "--")
-    set(found_dashes TRUE)
-  endif()
-endforeach()
+string(REPLACE "|" ";" launcher "${LAUNCHER}")
 get_filename_component(program_name ${PROGRAM} NAME_WE)
 set(windows_program FALSE)
 if(PROGRAM MATCHES "\\.exe$")

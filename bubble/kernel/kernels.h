@@ -5,21 +5,51 @@
 // The instruction sets the kernel is built for; fallback runs anywhere.
 enum class PassKernel { fallback, sse41, avx2, avx512, neon };
 
-// Every kernel, widest first: the dispatch takes the first that runs here, and the tests and
-// the benchmark go through all of them, so that none can be left out.
+// Every kernel, widest first: the tests and the benchmark go through all of them, so that
+// none can be left out.
 constexpr PassKernel allKernels[] = {PassKernel::avx512, PassKernel::avx2, PassKernel::sse41,
                                      PassKernel::neon, PassKernel::fallback};
 
+// What this CPU and its OS run: cpuid's feature bits, and for AVX and AVX-512 the register
+// state the OS saves (XCR0).
+struct CpuFeatures {
+    bool any = true;  // every CPU runs the fallback
+    bool sse41 = false;
+    bool avx2 = false;
+    bool avx512 = false;
+    bool neon = false;
+};
+CpuFeatures thisCpu();
+
+// One kernel's facts, one row each (simdpasses.cpp): a new kernel is a row plus its vector
+// operations.
+struct KernelRow {
+    PassKernel kernel;
+    const char* name;   // in test and benchmark names: "avx512"
+    const char* label;  // in the docs and the growth picture: "AVX-512"
+    int lanes;          // per register
+    int registers;      // of carries: a sweep runs lanes * registers passes
+    bool CpuFeatures::*runsOn;
+    void (*passes)(int* arr, int len, int passes);
+};
+// The kernel's row; a kernel not built here (another architecture, or BUBBLE_SIMD off) gets
+// the fallback's entry under its own name.
+const KernelRow& kernelRow(PassKernel kernel);
+
 bool kernelRunsHere(PassKernel kernel);
-
-// The widest kernel this machine runs: the one bubblePasses(arr, len, passes) takes.
-PassKernel bestKernel();
 const char* kernelName(PassKernel kernel);
-
-// How many passes the kernel runs in one sweep over the array: lanes times registers.
-int kernelSweepPasses(PassKernel kernel);
-// How many lanes each of its registers holds.
+int kernelSweepPasses(PassKernel kernel);  // lanes times registers
 int kernelLanes(PassKernel kernel);
+
+// The faster of two kernels that run here, by the best of a few timed rounds of `time`
+// (seconds); the wider one on a tie.
+PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(PassKernel));
+
+// The kernel bubblePasses(arr, len, passes) takes: the widest this machine runs, but where
+// AVX-512 runs, whichever of AVX-512 and AVX2 a start-up probe of a few tens of microseconds
+// finds faster (on many cores 512-bit min and max run at half the 256-bit rate, and AVX2's
+// shorter pipeline then wins).
+PassKernel bestKernel();
 
 // Leaves arr exactly as plainBubblePasses does, with the given kernel, which must run here.
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes);

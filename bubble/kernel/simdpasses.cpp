@@ -1,22 +1,23 @@
 // The SIMD bubble-pass kernel: many passes in one sweep over the array, as a pipeline of
 // vector lanes; it leaves the array exactly as the plain loop does after the same passes.
+// One pipeline (pipeline.inl) over a handful of vector operations per instruction set.
 #include <algorithm>
-#include <cstddef>  // std::ptrdiff_t
+#include <climits>  // INT_MIN, INT_MAX
+#include <cstddef>  // std::ptrdiff_t, std::size_t
+#include <iterator>
+#include <utility>  // std::integer_sequence
+#include <vector>
 
+#include "compiler.h"
 #include "kernels.h"
 #include "plainpasses.h"
 
-// BUBBLE_SIMD comes from the build (1 unless switched off, or the compiler lacks GCC's vector
-// extensions); built without it, every kernel is the plain loop.
-#if BUBBLE_SIMD
-#include <climits>  // INT_MIN, INT_MAX
-#include <cstring>
-#include <utility>  // std::integer_sequence
-#include <vector>
-#endif
-
-#if defined(__x86_64__) || defined(__i386__)
-#define BUBBLE_X86 1
+// BUBBLE_SIMD comes from the build (1 unless switched off); built without it, or for another
+// architecture than x86 and ARM64, every kernel is the plain loop.
+#if BUBBLE_SIMD && BUBBLE_X86
+#include <immintrin.h>
+#elif BUBBLE_SIMD && BUBBLE_ARM64
+#include <arm_neon.h>
 #endif
 
 // How the kernel works (docs/kernel.md draws it)
@@ -43,166 +44,193 @@
 //
 // An active stage delays the stream by two steps (one for the carry), a pass-through stage by
 // one, so output j leaves at step j + K + P - 1, and the group takes len + K + P - 1 steps.
+//
+// Registers per kernel: as many carry registers as fit beside their emissions without
+// spilling (read off the assembly). AVX-512 and NEON have 32 vector registers, AVX2 and SSE
+// 16; SSE2 needs more of them for its min and max, which it lacks for 32-bit ints.
 
-#if BUBBLE_SIMD
+#if BUBBLE_SIMD && BUBBLE_X86
+BUBBLE_TARGET_BEGIN("avx512f")
+namespace {
+namespace avx512 {
+struct Ops {
+    using V = __m512i;
+    static constexpr int lanes = 16;
+    static BUBBLE_ALWAYS_INLINE V broadcast(int x) { return _mm512_set1_epi32(x); }
+    static BUBBLE_ALWAYS_INLINE V load(const int* p) { return _mm512_loadu_si512(p); }
+    static BUBBLE_ALWAYS_INLINE V min(V a, V b) { return _mm512_min_epi32(a, b); }
+    static BUBBLE_ALWAYS_INLINE V max(V a, V b) { return _mm512_max_epi32(a, b); }
+    // Every lane takes its upper neighbour's value in v; the top lane takes *top.
+    static BUBBLE_ALWAYS_INLINE V shiftIn(V v, const int* top) {
+        return _mm512_alignr_epi32(_mm512_set1_epi32(*top), v, 1);
+    }
+    static BUBBLE_ALWAYS_INLINE void store(int* p, V v) { _mm512_storeu_si512(p, v); }
+};
+#include "pipeline.inl"
+constexpr int registers = 10;
+void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
+}  // namespace avx512
+}  // namespace
+BUBBLE_TARGET_END
+
+BUBBLE_TARGET_BEGIN("avx2")
+namespace {
+namespace avx2 {
+struct Ops {
+    using V = __m256i;
+    static constexpr int lanes = 8;
+    static BUBBLE_ALWAYS_INLINE V broadcast(int x) { return _mm256_set1_epi32(x); }
+    static BUBBLE_ALWAYS_INLINE V load(const int* p) {
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    }
+    static BUBBLE_ALWAYS_INLINE V min(V a, V b) { return _mm256_min_epi32(a, b); }
+    static BUBBLE_ALWAYS_INLINE V max(V a, V b) { return _mm256_max_epi32(a, b); }
+    // The upper half of v beside the new value, then each 128-bit half one lane down.
+    static BUBBLE_ALWAYS_INLINE V shiftIn(V v, const int* top) {
+        return _mm256_alignr_epi8(_mm256_permute2x128_si256(v, _mm256_set1_epi32(*top), 0x21), v,
+                                  4);
+    }
+    static BUBBLE_ALWAYS_INLINE void store(int* p, V v) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
+    }
+};
+#include "pipeline.inl"
+constexpr int registers = 7;
+void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
+}  // namespace avx2
+}  // namespace
+BUBBLE_TARGET_END
+
+BUBBLE_TARGET_BEGIN("sse4.1")
+namespace {
+namespace sse41 {
+struct Ops {
+    using V = __m128i;
+    static constexpr int lanes = 4;
+    static BUBBLE_ALWAYS_INLINE V broadcast(int x) { return _mm_set1_epi32(x); }
+    static BUBBLE_ALWAYS_INLINE V load(const int* p) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    }
+    static BUBBLE_ALWAYS_INLINE V min(V a, V b) { return _mm_min_epi32(a, b); }  // pminsd
+    static BUBBLE_ALWAYS_INLINE V max(V a, V b) { return _mm_max_epi32(a, b); }  // pmaxsd
+    static BUBBLE_ALWAYS_INLINE V shiftIn(V v, const int* top) {
+        return _mm_alignr_epi8(_mm_set1_epi32(*top), v, 4);
+    }
+    static BUBBLE_ALWAYS_INLINE void store(int* p, V v) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+    }
+};
+#include "pipeline.inl"
+constexpr int registers = 7;
+void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
+}  // namespace sse41
+}  // namespace
+BUBBLE_TARGET_END
+
+// SSE2, which every x86-64 CPU has: min and max from a compare and three logic operations.
+namespace {
+namespace fallback {
+struct Ops {
+    using V = __m128i;
+    static constexpr int lanes = 4;
+    static BUBBLE_ALWAYS_INLINE V broadcast(int x) { return _mm_set1_epi32(x); }
+    static BUBBLE_ALWAYS_INLINE V load(const int* p) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    }
+    static BUBBLE_ALWAYS_INLINE V min(V a, V b) {
+        const V aAbove = _mm_cmpgt_epi32(a, b);
+        return _mm_or_si128(_mm_and_si128(aAbove, b), _mm_andnot_si128(aAbove, a));
+    }
+    static BUBBLE_ALWAYS_INLINE V max(V a, V b) {
+        const V aAbove = _mm_cmpgt_epi32(a, b);
+        return _mm_or_si128(_mm_and_si128(aAbove, a), _mm_andnot_si128(aAbove, b));
+    }
+    static BUBBLE_ALWAYS_INLINE V shiftIn(V v, const int* top) {
+        return _mm_or_si128(_mm_srli_si128(v, 4), _mm_slli_si128(_mm_cvtsi32_si128(*top), 12));
+    }
+    static BUBBLE_ALWAYS_INLINE void store(int* p, V v) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+    }
+};
+#include "pipeline.inl"
+constexpr int lanes = Ops::lanes, registers = 6;
+void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
+}  // namespace fallback
+}  // namespace
+#endif  // BUBBLE_SIMD && BUBBLE_X86
+
+#if BUBBLE_SIMD && BUBBLE_ARM64
+namespace {
+namespace neon {  // NEON is part of every ARM64 CPU
+struct Ops {
+    using V = int32x4_t;
+    static constexpr int lanes = 4;
+    static BUBBLE_ALWAYS_INLINE V broadcast(int x) { return vdupq_n_s32(x); }
+    static BUBBLE_ALWAYS_INLINE V load(const int* p) { return vld1q_s32(p); }
+    static BUBBLE_ALWAYS_INLINE V min(V a, V b) { return vminq_s32(a, b); }
+    static BUBBLE_ALWAYS_INLINE V max(V a, V b) { return vmaxq_s32(a, b); }
+    static BUBBLE_ALWAYS_INLINE V shiftIn(V v, const int* top) {
+        return vextq_s32(v, vld1q_dup_s32(top), 1);
+    }
+    static BUBBLE_ALWAYS_INLINE void store(int* p, V v) { vst1q_s32(p, v); }
+};
+#include "pipeline.inl"
+constexpr int registers = 14;
+void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
+}  // namespace neon
+}  // namespace
+#endif
+
+#if !(BUBBLE_SIMD && BUBBLE_X86)
+namespace {
+namespace fallback {  // elsewhere the fallback is the plain loop
+constexpr int lanes = 1, registers = 1;
+void passes(int* arr, int len, int count) { plainBubblePasses(arr, len, count); }
+}  // namespace fallback
+}  // namespace
+#endif
+
 namespace {
 
-template <int Lanes>
-struct Vector {
-    using type [[gnu::vector_size(Lanes * sizeof(int))]] = int;
+// One row per kernel this build has: the dispatch, the tests and the benchmark read them.
+const KernelRow kernelRows[] = {
+#if BUBBLE_SIMD && BUBBLE_X86
+    {PassKernel::avx512, "avx512", "AVX-512", avx512::Ops::lanes, avx512::registers,
+     &CpuFeatures::avx512, avx512::passes},
+    {PassKernel::avx2, "avx2", "AVX2", avx2::Ops::lanes, avx2::registers, &CpuFeatures::avx2,
+     avx2::passes},
+    {PassKernel::sse41, "sse41", "SSE4.1", sse41::Ops::lanes, sse41::registers, &CpuFeatures::sse41,
+     sse41::passes},
+#endif
+#if BUBBLE_SIMD && BUBBLE_ARM64
+    {PassKernel::neon, "neon", "NEON", neon::Ops::lanes, neon::registers, &CpuFeatures::neon,
+     neon::passes},
+#endif
+    {PassKernel::fallback, "fallback", "fallback", fallback::lanes, fallback::registers,
+     &CpuFeatures::any, fallback::passes},
 };
 
-// Every lane of `out` takes its upper neighbour's value in v; the top lane takes top[0].
-// (An out-parameter: returning a vector wider than the baseline's would draw -Wpsabi.)
-template <typename Vec, int... Lane>
-__attribute__((always_inline)) inline void shiftDown(Vec& out, const Vec& v, const Vec& top,
-                                                     std::integer_sequence<int, Lane...>) {
-#if defined(__clang__)
-    out = __builtin_shufflevector(v, top, (Lane + 1)...);
-#else  // GCC has __builtin_shufflevector only from version 12
-    out = __builtin_shuffle(v, top, Vec{(Lane + 1)...});
-#endif
-}
-
-// Runs `passes` (at most Lanes * Registers) passes over buf[0..len). buf must hold INT_MAX
-// in the 2 * Lanes * Registers slots behind the data; the output's vector stores spoil
-// some of them, which the caller restores.
-template <int Registers, int... Lane>
-__attribute__((always_inline)) inline void sweep(std::integer_sequence<int, Lane...> lanesIn,
-                                                 int* buf, int len, int passes) {
-    constexpr int lanes = sizeof...(Lane);
-    constexpr int stages = lanes * Registers;
-    using Vec = typename Vector<lanes>::type;
-
-    Vec carry[Registers] = {};
-    Vec emitted[Registers] = {};
-    for (int r = 0; r < Registers; ++r) {
-        carry[r] = Vec{(r + Registers * (lanes - 1 - Lane) < passes ? INT_MIN : INT_MAX)...};
-        emitted[r] = Vec{} + INT_MIN;
-    }
-
-    const int delay = stages + passes - 1;
-    const std::ptrdiff_t steps = static_cast<std::ptrdiff_t>(len) + delay;
-    for (std::ptrdiff_t t = 0; t < steps; ++t) {
-        // Register 0 takes the last register's previous output one lane down, the input on top.
-        Vec first{};
-        shiftDown(first, emitted[Registers - 1], Vec{} + buf[t], lanesIn);
-#pragma GCC unroll 16
-        for (int r = Registers - 1; r > 0; --r) {
-            const Vec in = emitted[r - 1];
-            emitted[r] = carry[r] < in ? carry[r] : in;
-            carry[r] = carry[r] < in ? in : carry[r];
-        }
-        emitted[0] = carry[0] < first ? carry[0] : first;
-        carry[0] = carry[0] < first ? first : carry[0];
-        // Only lane 0 counts; the other lanes land on slots that later steps overwrite.
-        if (t >= delay) std::memcpy(buf + t - delay, &emitted[Registers - 1], sizeof(Vec));
-    }
-}
-
-template <int Lanes, int Registers>
-__attribute__((always_inline)) inline void runPasses(int* arr, int len, int passes) {
-    if (len < 2 || passes < 1) return;
-    constexpr int stages = Lanes * Registers;
-    constexpr size_t tail = size_t{2} * stages;  // room for the pads behind the data
-    std::vector<int> buf(static_cast<size_t>(len) + tail);
-    std::copy_n(arr, len, buf.begin());
-    for (int left = passes; left > 0; left -= stages) {
-        std::fill(buf.begin() + len, buf.end(), INT_MAX);
-        sweep<Registers>(std::make_integer_sequence<int, Lanes>{}, buf.data(), len,
-                         std::min(stages, left));
-    }
-    std::copy_n(buf.begin(), len, arr);
-}
-
-// Lanes and registers per kernel: as many carry registers as fit beside their emissions
-// without spilling (read off the assembly). AVX-512 and NEON have 32 vector registers, AVX2
-// and SSE 16; SSE2 needs more of them for its min and max, which it lacks for 32-bit ints.
-constexpr int avx512Lanes = 16, avx512Registers = 10;
-constexpr int avx2Lanes = 8, avx2Registers = 7;
-constexpr int sse41Lanes = 4, sse41Registers = 7;
-constexpr int neonLanes = 4, neonRegisters = 14;
-constexpr int fallbackLanes = 4, fallbackRegisters = 6;
-
-#if BUBBLE_X86
-__attribute__((target("avx512f"))) void avx512Passes(int* arr, int len, int passes) {
-    runPasses<avx512Lanes, avx512Registers>(arr, len, passes);
-}
-__attribute__((target("avx2"))) void avx2Passes(int* arr, int len, int passes) {
-    runPasses<avx2Lanes, avx2Registers>(arr, len, passes);
-}
-__attribute__((target("sse4.1"))) void sse41Passes(int* arr, int len, int passes) {
-    runPasses<sse41Lanes, sse41Registers>(arr, len, passes);  // pminsd and pmaxsd
-}
-#endif
-#if defined(__aarch64__)
-void neonPasses(int* arr, int len, int passes) {  // NEON is part of every AArch64 CPU
-    runPasses<neonLanes, neonRegisters>(arr, len, passes);
-}
-#endif
-void fallbackPasses(int* arr, int len, int passes) {
-    runPasses<fallbackLanes, fallbackRegisters>(arr, len, passes);
-}
+// The names of kernels that this build lacks, which still name tests and benchmarks.
+const char* const kernelNames[] = {"fallback", "sse41", "avx2", "avx512", "neon"};
 
 }  // namespace
-#endif  // BUBBLE_SIMD
 
-namespace {
-
-struct KernelShape {
-    int lanes;
-    int registers;
-};
-
-KernelShape kernelShape(PassKernel kernel) {
-#if BUBBLE_SIMD
-    switch (kernel) {
-        case PassKernel::avx2:
-            return {avx2Lanes, avx2Registers};
-        case PassKernel::avx512:
-            return {avx512Lanes, avx512Registers};
-        case PassKernel::sse41:
-            return {sse41Lanes, sse41Registers};
-        case PassKernel::neon:
-            return {neonLanes, neonRegisters};
-        default:
-            return {fallbackLanes, fallbackRegisters};
-    }
-#else
-    static_cast<void>(kernel);
-    return {1, 1};
-#endif
+const KernelRow& kernelRow(PassKernel kernel) {
+    const KernelRow* found =
+        std::find_if(std::begin(kernelRows), std::end(kernelRows),
+                     [kernel](const KernelRow& row) { return row.kernel == kernel; });
+    return found != std::end(kernelRows) ? *found : kernelRows[std::size(kernelRows) - 1];
 }
 
-}  // namespace
+const char* kernelName(PassKernel kernel) { return kernelNames[static_cast<int>(kernel)]; }
 
 int kernelSweepPasses(PassKernel kernel) {
-    const KernelShape shape = kernelShape(kernel);
-    return shape.lanes * shape.registers;
+    const KernelRow& row = kernelRow(kernel);
+    return row.lanes * row.registers;
 }
 
-int kernelLanes(PassKernel kernel) { return kernelShape(kernel).lanes; }
+int kernelLanes(PassKernel kernel) { return kernelRow(kernel).lanes; }
 
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes) {
-#if BUBBLE_SIMD
-    switch (kernel) {
-#if BUBBLE_X86
-        case PassKernel::avx512:
-            return avx512Passes(arr, len, passes);
-        case PassKernel::avx2:
-            return avx2Passes(arr, len, passes);
-        case PassKernel::sse41:
-            return sse41Passes(arr, len, passes);
-#endif
-#if defined(__aarch64__)
-        case PassKernel::neon:
-            return neonPasses(arr, len, passes);
-#endif
-        default:
-            return fallbackPasses(arr, len, passes);
-    }
-#else
-    static_cast<void>(kernel);
-    plainBubblePasses(arr, len, passes);
-#endif
+    kernelRow(kernel).passes(arr, len, passes);
 }
