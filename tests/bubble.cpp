@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "bubbleSort.h"
-#include "console.h"
 #include "compiler.h"  // BUBBLE_X86
+#include "console.h"
 #include "kernels.h"
 #include "plainpasses.h"
 
@@ -131,7 +131,7 @@ TEST(Kernels, haveTheirSweepWidthsAndNames) {
         int sweepPasses;  // lanes times carry registers
         const char* name;
     };
-    const int simd = BUBBLE_SIMD;  // without SIMD, every kernel is the plain loop
+    const int simd = BUBBLE_SIMD;        // without SIMD, every kernel is the plain loop
     const int x86 = simd && BUBBLE_X86;  // elsewhere the fallback is the plain loop too
     const Facts table[] = {
         {PassKernel::avx512, simd ? 16 * 10 : 1, "avx512"},
