@@ -51,7 +51,8 @@ namespace {
 double probe(PassKernel kernel) {
     std::vector<int> values(512);
     unsigned seed = 1;
-    for (int& v : values) v = static_cast<int>((seed = seed * 1103515245u + 12345u) >> 8);
+    std::generate(values.begin(), values.end(),
+                  [&seed] { return static_cast<int>((seed = seed * 1103515245u + 12345u) >> 8); });
     const auto start = std::chrono::steady_clock::now();
     bubblePasses(kernel, values.data(), static_cast<int>(values.size()), 160);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

@@ -66,7 +66,7 @@ struct Ops {
     }
     static BUBBLE_ALWAYS_INLINE void store(int* p, V v) { _mm512_storeu_si512(p, v); }
 };
-#include "pipeline.inl"
+#include "pipeline.inl"  // NOLINT(readability-duplicate-include): once per instruction set
 constexpr int registers = 10;
 void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
 }  // namespace avx512
@@ -94,7 +94,7 @@ struct Ops {
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
     }
 };
-#include "pipeline.inl"
+#include "pipeline.inl"  // NOLINT(readability-duplicate-include): once per instruction set
 constexpr int registers = 7;
 void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
 }  // namespace avx2
@@ -120,7 +120,7 @@ struct Ops {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
     }
 };
-#include "pipeline.inl"
+#include "pipeline.inl"  // NOLINT(readability-duplicate-include): once per instruction set
 constexpr int registers = 7;
 void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
 }  // namespace sse41
@@ -152,7 +152,7 @@ struct Ops {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
     }
 };
-#include "pipeline.inl"
+#include "pipeline.inl"  // NOLINT(readability-duplicate-include): once per instruction set
 constexpr int lanes = Ops::lanes, registers = 6;
 void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
 }  // namespace fallback
@@ -174,7 +174,7 @@ struct Ops {
     }
     static BUBBLE_ALWAYS_INLINE void store(int* p, V v) { vst1q_s32(p, v); }
 };
-#include "pipeline.inl"
+#include "pipeline.inl"  // NOLINT(readability-duplicate-include): once per instruction set
 constexpr int registers = 14;
 void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count); }
 }  // namespace neon
