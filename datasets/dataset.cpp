@@ -253,6 +253,15 @@ std::string describe(int field, FieldStatus status, const std::string& excerpt,
     return "field " + std::to_string(field) + " (" + at + excerpt + ")" + problem;
 }
 
+// An OS message with a capital first letter, as glibc gives them and MSVC's library does not
+// ("no such file or directory"): the same text on every system.
+std::string sentence(std::string message) {
+    if (!message.empty() && message[0] >= 'a' && message[0] <= 'z') {
+        message[0] = static_cast<char>(message[0] - 'a' + 'A');
+    }
+    return message;
+}
+
 }  // namespace
 
 DataSetFieldError::DataSetFieldError(int field, FieldStatus status, const std::string& excerpt,
@@ -282,13 +291,13 @@ void openDataSet(const std::string& fileName, std::ifstream& file, std::string& 
     // A directory may open as a stream, but it holds no data set.
     std::error_code ignored;
     if (std::filesystem::is_directory(fileName, ignored)) {
-        reason = std::make_error_code(std::errc::is_a_directory).message();
+        reason = sentence(std::make_error_code(std::errc::is_a_directory).message());
         return;
     }
     errno = 0;
     file.open(fileName, std::ios::in | std::ios::binary);
     if (!file.is_open()) {
-        reason = errno != 0 ? std::generic_category().message(errno) : "cannot be opened";
+        reason = errno != 0 ? sentence(std::generic_category().message(errno)) : "cannot be opened";
     }
 }
 
