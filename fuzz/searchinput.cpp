@@ -25,7 +25,7 @@ bool fitting(const std::string& errors, std::optional<int> value) {
     const auto startsWith = [&](const std::string& start) { return errors.rfind(start, 0) == 0; };
     if (!value) {
         return errors == noInt || (startsWith("standard input: \"") &&
-                                   errors.find("\" is out of the int range") != std::string::npos);
+                                   errors.find(" is out of the int range") != std::string::npos);
     }
     return errors.empty() || startsWith("standard input: warning: text after the number " +
                                         std::to_string(*value) + " ignored: \"");
