@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "excerpt.h"
 #include "stdoutcheck.h"
 
 namespace {
@@ -19,26 +20,6 @@ std::ostream& report() {
     const std::string program = programName();
     return std::cerr << (program.empty() ? "" : program + ": ") << "standard input: ";
 }
-
-// The first bytes of a text, quoted, with bytes outside printable ASCII as \xHH.
-class Excerpt {
-  public:
-    void add(int c) {
-        static const char hex[] = "0123456789abcdef";
-        const auto byte = static_cast<unsigned char>(c);
-        if (++length_ > 20) return;
-        if (byte < 0x20 || byte > 0x7e || c == '"' || c == '\\') {
-            text_ += {'\\', 'x', hex[byte >> 4], hex[byte & 0xf]};
-        } else {
-            text_ += static_cast<char>(c);
-        }
-    }
-    std::string quoted() const { return '"' + text_ + (length_ > 20 ? "\"..." : "\""); }
-
-  private:
-    std::string text_;
-    long long length_ = 0;
-};
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include <streambuf>
 #include <system_error>
 
+#include "excerpt.h"
+
 namespace {
 
 using Traits = std::char_traits<char>;
@@ -20,53 +22,6 @@ bool isBlank(int c) {
 }
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
-
-// The first bytes of a text of any length, for messages.
-class Excerpt {
-  public:
-    // Keeps c, or, once the excerpt is full, notes that the text runs on and refuses it.
-    bool add(int c) {
-        if (text_.size() == length) {
-            cut_ = true;
-            return false;
-        }
-        text_ += Traits::to_char_type(c);
-        return true;
-    }
-
-    bool empty() const { return text_.empty(); }
-    char first() const { return text_.empty() ? '\0' : text_[0]; }
-
-    // The text in double quotes, escaped as in C, with ... after the quotes when cut.
-    std::string quoted() const {
-        static const char hex[] = "0123456789abcdef";
-        std::string out = "\"";
-        for (char c : text_) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                out += {'\\', c};
-            } else if (c == '\n') {
-                out += "\\n";
-            } else if (c == '\r') {
-                out += "\\r";
-            } else if (c == '\t') {
-                out += "\\t";
-            } else if (byte < 0x20 || byte > 0x7e) {
-                out += {'\\', 'x', hex[byte >> 4], hex[byte & 0xf]};
-            } else {
-                out += c;
-            }
-        }
-        out += '"';
-        if (cut_) out += "...";
-        return out;
-    }
-
-  private:
-    static constexpr std::size_t length = 20;
-    std::string text_;
-    bool cut_ = false;
-};
 
 // The data set's bytes, taken from the stream a block at a time: the block is the only
 // buffer the reading keeps, whatever the fields hold. Counts lines as it goes.
