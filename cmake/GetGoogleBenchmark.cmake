@@ -4,10 +4,11 @@
 include(FetchContent)
 include(DownloadPinned)
 
-set(BENCHMARK_URL https://github.com/google/benchmark/archive/refs/tags/v1.7.1.tar.gz
+set(BENCHMARK_URL https://github.com/google/benchmark/archive/refs/tags/v1.9.1.tar.gz
     CACHE STRING "Where to download Google Benchmark from where it is not installed")
-# Release 1.7.1, the one Debian 12 ships; the same archive as Debian's benchmark source.
-set(benchmarkSha256 6430e4092653380d9dc4ccb45a1e2dc9259d581f4866dc0759713126056bc1d7)
+# Release 1.9.1, the one Debian 13 ships, which asks for CMake 3.10 or later; the same archive,
+# byte for byte, as Debian's benchmark_1.9.1.orig.tar.gz.
+set(benchmarkSha256 32131c08ee31eeff2c8968d7e874f3cb648034377dfc32a4c377fa8796d84981)
 
 find_package(benchmark CONFIG QUIET)
 if(NOT benchmark_FOUND)

@@ -36,5 +36,19 @@ if(NOT GTest_FOUND)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)  # MSVC: the same runtime as the tests
-  FetchContent_MakeAvailable(googletest)
+  block()
+    # GoogleTest 1.12.1 asks for CMake 3.5, whose compatibility CMake 4 drops; CMake 3.x
+    # ignores this variable.
+    set(CMAKE_POLICY_VERSION_MINIMUM 3.10)
+    FetchContent_MakeAvailable(googletest)
+  endblock()
+  # GoogleTest builds itself with /WX under MSVC: a warning that a newer compiler finds in its
+  # code must not stop the build of our tests.
+  foreach(target gtest gtest_main)
+    get_target_property(flags ${target} COMPILE_FLAGS)
+    if(flags)
+      string(REGEX REPLACE "(^| )[-/]WX( |$)" " " flags "${flags}")
+      set_target_properties(${target} PROPERTIES COMPILE_FLAGS "${flags}")
+    endif()
+  endforeach()
 endif()
