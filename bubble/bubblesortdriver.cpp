@@ -1,9 +1,11 @@
 // bubble_bench: bubble-sorts fresh copies of the first 100, 200, ..., 10000 values of
 // dataSetA.csv, printing "Sorted" after each.
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <iostream>
-#include <vector>
+#include <memory>
+#include <new>  // std::bad_alloc
 
 #include "bubbleSort.h"
 #include "dataset.h"
@@ -26,11 +28,17 @@ int main() try {
 
     bubbleSort sorter;
     for (int len = 100; len <= dataSetCapacity; len += 100) {
-        std::vector<int> trial(buffer.begin(), buffer.begin() + len);
-        sorter.sortIt(trial.data(), len);
+        try {
+            const std::unique_ptr<int[]> trial(new int[len]);
+            std::copy(buffer.begin(), buffer.begin() + len, trial.get());
+            sorter.sortIt(trial.get(), len);
+        } catch (const std::bad_alloc&) {  // the copy, or the kernel's working space
+            std::cerr << program << ": out of memory in the trial of " << len << " values\n";
+            return 1;
+        }
     }
     return 0;
-} catch (const std::exception& error) {  // out of memory, say
-    std::cerr << program << ": " << error.what() << '\n';
+} catch (const std::exception&) {
+    std::cerr << program << ": stopped by an unexpected failure\n";
     return 1;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <istream>
 #include <new>  // std::bad_alloc
@@ -17,17 +18,26 @@ namespace {
 using Traits = std::char_traits<char>;
 const int endOfInput = Traits::eof();
 
+// An OS message with a capital first letter, as glibc gives them and MSVC's library does not
+// ("no such file or directory"): the same text on every system.
+std::string sentence(std::string message) {
+    if (!message.empty() && message[0] >= 'a' && message[0] <= 'z') {
+        message[0] = static_cast<char>(message[0] - 'a' + 'A');
+    }
+    return message;
+}
+
 bool isBlank(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
-// The data set's bytes, taken from the stream a block at a time: the block is the only
+// The data set's bytes, taken from the reader a block at a time: the block is the only
 // buffer the reading keeps, whatever the fields hold. Counts lines as it goes.
 class ByteSource {
   public:
-    explicit ByteSource(std::streambuf& in) : in_(in) {}
+    explicit ByteSource(const DataSetReader& read) : read_(read) {}
 
     int next() {
         if (next_ == end_ && !refill()) {
@@ -72,14 +82,13 @@ class ByteSource {
     }
 
   private:
-    // sgetn waits for a whole block or the end of input, so a short block is the last one.
     bool refill() {
         next_ = block_;
-        end_ = block_ + in_.sgetn(block_, sizeof block_);
+        end_ = block_ + read_(block_, sizeof block_);
         return next_ != end_;
     }
 
-    std::streambuf& in_;
+    const DataSetReader& read_;
     char block_[4096] = {};
     const char* next_ = block_;
     const char* end_ = block_;
@@ -164,8 +173,8 @@ bool anotherValueFollows(ByteSource& in) {
     return c != endOfInput;
 }
 
-int readFields(std::streambuf& stream, DataSetBuffer& buffer, DataSetNotes* notes) {
-    ByteSource in(stream);
+int readFields(const DataSetReader& read, DataSetBuffer& buffer, DataSetNotes* notes) {
+    ByteSource in(read);
     if (in.checkStart()) {
         throw DataSetEncodingError(
             "the file is UTF-16 text; save it as UTF-8 (spreadsheets: \"CSV UTF-8\"; "
@@ -208,57 +217,74 @@ std::string describe(int field, FieldStatus status, const std::string& excerpt,
     return "field " + std::to_string(field) + " (" + at + excerpt + ")" + problem;
 }
 
-// An OS message with a capital first letter, as glibc gives them and MSVC's library does not
-// ("no such file or directory"): the same text on every system.
-std::string sentence(std::string message) {
-    if (!message.empty() && message[0] >= 'a' && message[0] <= 'z') {
-        message[0] = static_cast<char>(message[0] - 'a' + 'A');
-    }
-    return message;
-}
-
 }  // namespace
 
 DataSetFieldError::DataSetFieldError(int field, FieldStatus status, const std::string& excerpt,
                                      TextPosition where)
     : std::runtime_error(describe(field, status, excerpt, where)), field_(field), where_(where) {}
 
+int readDataSet(const DataSetReader& read, DataSetBuffer& buffer, DataSetNotes* notes) {
+    try {
+        return readFields(read, buffer, notes);
+    } catch (const std::bad_alloc&) {
+        throw DataSetReadError("out of memory");
+    }
+}
+
 int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes) {
     if (!in.good() || in.rdbuf() == nullptr) return 0;
     // The stream buffer is read directly, so its failures reach here as exceptions instead
     // of ending the input like a clean end of file would.
-    try {
-        return readFields(*in.rdbuf(), buffer, notes);
-    } catch (const DataSetFieldError&) {
-        throw;
-    } catch (const DataSetEncodingError&) {
-        throw;
-    } catch (const std::bad_alloc&) {
-        throw DataSetReadError("out of memory");
-    } catch (const std::system_error& error) {
-        throw DataSetReadError(error.code().message());
-    } catch (const std::exception& error) {
-        throw DataSetReadError(error.what());
-    }
+    std::streambuf& stream = *in.rdbuf();
+    return readDataSet(
+        [&stream](char* into, std::size_t size) {
+            try {
+                return static_cast<std::size_t>(
+                    stream.sgetn(into, static_cast<std::streamsize>(size)));
+            } catch (const std::bad_alloc&) {
+                throw;
+            } catch (const std::system_error& error) {
+                throw DataSetReadError(sentence(error.code().message()));
+            } catch (const std::exception&) {
+                throw DataSetReadError("the stream failed");
+            }
+        },
+        buffer, notes);
 }
 
-void openDataSet(const std::string& fileName, std::ifstream& file, std::string& reason) {
-    // A directory may open as a stream, but it holds no data set.
+std::size_t readDataSetBlock(std::FILE* file, char* into, std::size_t size) {
+    errno = 0;
+    const std::size_t got = std::fread(into, 1, size, file);
+    if (got < size && std::ferror(file)) {
+        throw DataSetReadError(errno != 0 ? sentence(std::generic_category().message(errno))
+                                          : "the file could not be read");
+    }
+    return got;
+}
+
+int readDataSet(std::FILE* file, DataSetBuffer& buffer, DataSetNotes* notes) {
+    return readDataSet(
+        [file](char* into, std::size_t size) { return readDataSetBlock(file, into, size); }, buffer,
+        notes);
+}
+
+DataSetFile openDataSet(const std::string& fileName, std::string& reason) {
+    // A directory may open as a file, but it holds no data set.
     std::error_code ignored;
     if (std::filesystem::is_directory(fileName, ignored)) {
         reason = sentence(std::make_error_code(std::errc::is_a_directory).message());
-        return;
+        return nullptr;
     }
     errno = 0;
-    file.open(fileName, std::ios::in | std::ios::binary);
-    if (!file.is_open()) {
+    DataSetFile file(std::fopen(fileName.c_str(), "rb"));
+    if (!file) {
         reason = errno != 0 ? sentence(std::generic_category().message(errno)) : "cannot be opened";
     }
+    return file;
 }
 
 int loadDataSet(const std::string& fileName, DataSetBuffer& buffer) {
-    std::ifstream file;
     std::string ignored;
-    openDataSet(fileName, file, ignored);
-    return file.is_open() ? readDataSet(file, buffer) : 0;
+    const DataSetFile file = openDataSet(fileName, ignored);
+    return file ? readDataSet(file.get(), buffer) : 0;
 }

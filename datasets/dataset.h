@@ -3,7 +3,11 @@
 #pragma once
 
 #include <array>
-#include <fstream>
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <istream>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -66,19 +70,39 @@ struct DataSetNotes {
     bool moreThanCapacity = false;  // a value follows the last one the buffer holds
 };
 
-// Reads comma-separated fields from `in` into buffer[0..], stopping when it is full or at end of
-// input, and returns how many were stored. A field converts as the C library's strtol does in base
-// 10: leading white space (line ends included) is skipped, then an optional sign and digits; the
-// rest of the field is ignored. A line end does not separate fields, and a UTF-8 byte-order mark at
-// the start is skipped. Memory stays bounded whatever the field lengths: a field is converted as it
-// streams in. Throws DataSetFieldError at the first field that holds no int, as soon as that is
-// certain, DataSetEncodingError for UTF-16 text, and DataSetReadError when `in` fails to
-// deliver its characters. Reading stops at the first value past the capacity.
+// Fills `into` with up to `size` bytes of the data set and returns how many, 0 only at the end
+// of the input. Throws DataSetReadError when the bytes cannot be had.
+using DataSetReader = std::function<std::size_t(char* into, std::size_t size)>;
+
+// Reads comma-separated fields from `read` into buffer[0..], stopping when it is full or at end
+// of input, and returns how many were stored. A field converts as the C library's strtol does in
+// base 10: leading white space (line ends included) is skipped, then an optional sign and digits;
+// the rest of the field is ignored. A line end does not separate fields, and a UTF-8 byte-order
+// mark at the start is skipped. Memory stays bounded whatever the field lengths: a field is
+// converted as it streams in. Throws DataSetFieldError at the first field that holds no int, as
+// soon as that is certain, DataSetEncodingError for UTF-16 text, and DataSetReadError when the
+// reader fails or memory runs out. Reading stops at the first value past the capacity.
+int readDataSet(const DataSetReader& read, DataSetBuffer& buffer, DataSetNotes* notes = nullptr);
+
+// readDataSet on the bytes of a stream (a string stream, say); a failed stream or one without
+// a buffer gives 0. A stream buffer that throws is a read error, never the end of the input.
 int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes = nullptr);
 
-// Opens a data set for reading as bytes. On failure the stream is not open and `reason`
-// says why, as the OS puts it.
-void openDataSet(const std::string& fileName, std::ifstream& file, std::string& reason);
+// readDataSet on an open file. Every standard library tells a read error from the end of a
+// C file (std::ferror), which file streams do not all do: a failed read throws here.
+int readDataSet(std::FILE* file, DataSetBuffer& buffer, DataSetNotes* notes = nullptr);
+
+// std::fread into `into`, throwing DataSetReadError when the file reports an error.
+std::size_t readDataSetBlock(std::FILE* file, char* into, std::size_t size);
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using DataSetFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a data set for reading as bytes. On failure the result is null and `reason` says
+// why, as the OS puts it.
+DataSetFile openDataSet(const std::string& fileName, std::string& reason);
 
 // readDataSet on the named file. A file that cannot be opened for reading stores nothing,
 // says nothing and gives 0; any file that opens gives at least one value or throws.

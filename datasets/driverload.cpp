@@ -1,8 +1,9 @@
 // The benchmark drivers' first step: load the data set, or say why not.
 #include "driverload.h"
 
+#include <cstddef>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <system_error>
 
@@ -10,29 +11,63 @@
 
 namespace {
 
+// UTF-8, whatever the folder's name: path::string() throws under MSVC for a name outside
+// the ANSI code page.
+std::string utf8(const std::filesystem::path& path) {
+    const auto text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string workingDirectory() {
     std::error_code error;
     const std::filesystem::path path = std::filesystem::current_path(error);
-    return error ? std::string("(unknown)") : path.string();
+    return error ? std::string("(unknown)") : utf8(path);
+}
+
+// Where the build put a copy of fileName, when one is there and it is not the working
+// directory: the folder a learner who runs the program from elsewhere (an IDE) wants.
+std::string buildCopyFolder(const std::string& fileName) {
+#ifdef DATA_SET_COPY_FOLDER
+    std::error_code error;
+    const std::filesystem::path folder(DATA_SET_COPY_FOLDER);
+    if (std::filesystem::is_regular_file(folder / fileName, error) &&
+        !std::filesystem::equivalent(folder, std::filesystem::current_path(error), error)) {
+        return DATA_SET_COPY_FOLDER;
+    }
+#else
+    static_cast<void>(fileName);
+#endif
+    return "";
 }
 
 }  // namespace
 
 bool loadDataSetOrReport(const char* program, const std::string& fileName, DataSetBuffer& buffer,
                          std::ostream& errors) {
-    const std::string prefix = std::string(program) + ": " + fileName + ": ";
-    std::ifstream file;
     std::string reason;
-    openDataSet(fileName, file, reason);
-    if (!file.is_open()) {
-        errors << prefix << "cannot open the file for reading: " << reason << " (looked in "
-               << workingDirectory() << ")\n";
+    const DataSetFile file = openDataSet(fileName, reason);
+    if (!file) {
+        errors << program << ": " << fileName << ": cannot open the file for reading: " << reason
+               << " (looked in " << workingDirectory();
+        const std::string copy = buildCopyFolder(fileName);
+        if (!copy.empty()) errors << "; the build put a copy in " << copy;
+        errors << ")\n";
         return false;
     }
+    std::FILE* const opened = file.get();
+    return readDataSetOrReport(
+        program, fileName,
+        [opened](char* into, std::size_t size) { return readDataSetBlock(opened, into, size); },
+        buffer, errors);
+}
+
+bool readDataSetOrReport(const char* program, const std::string& fileName,
+                         const DataSetReader& read, DataSetBuffer& buffer, std::ostream& errors) {
+    const std::string prefix = std::string(program) + ": " + fileName + ": ";
     DataSetNotes notes;
     int count = 0;
     try {
-        count = readDataSet(file, buffer, &notes);
+        count = readDataSet(read, buffer, &notes);
     } catch (const DataSetFieldError& error) {
         errors << prefix << error.what() << '\n';
         return false;

@@ -13,3 +13,7 @@
 // else.
 bool loadDataSetOrReport(const char* program, const std::string& fileName, DataSetBuffer& buffer,
                          std::ostream& errors);
+
+// The reading and reporting half of loadDataSetOrReport, on bytes from `read`.
+bool readDataSetOrReport(const char* program, const std::string& fileName,
+                         const DataSetReader& read, DataSetBuffer& buffer, std::ostream& errors);

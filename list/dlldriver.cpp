@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 #include <iostream>
+#include <new>  // std::bad_alloc
 
 #include "DLL.h"
 #include "dataset.h"
@@ -20,18 +21,24 @@ int main() try {
 
     DLL list;
     int inserted = 0;
-    for (int batch = 0; batch < 100; ++batch) {
-        const int batchStart = inserted;
-        for (int position = batchStart; position < batchStart + 100; ++position) {
-            if (position <= dataSetCapacity - 1) {
-                list.insert(buffer[position]);
-                ++inserted;
+    try {
+        for (int batch = 0; batch < 100; ++batch) {
+            const int batchStart = inserted;
+            for (int position = batchStart; position < batchStart + 100; ++position) {
+                if (position <= dataSetCapacity - 1) {
+                    list.insert(buffer[position]);
+                    ++inserted;
+                }
             }
         }
+    } catch (const std::bad_alloc&) {
+        std::cerr << program << ": out of memory: the list cannot hold all " << dataSetCapacity
+                  << " values, one node each\n";
+        return 1;
     }
     list.search();
-    return std::cin.fail() ? 1 : 0;      // search has reported input that holds no int
-} catch (const std::exception& error) {  // out of memory, say
-    std::cerr << program << ": " << error.what() << '\n';
+    return std::cin.fail() ? 1 : 0;  // search has reported input that holds no int
+} catch (const std::exception&) {
+    std::cerr << program << ": stopped by an unexpected failure\n";
     return 1;
 }

@@ -14,9 +14,11 @@
 #   check.cmake   included instead of comparing stdout: it reads ${actual} and sets
 #                 ${check_failure} to what it found wrong
 #   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
-#                 in it stands for the working directory of the run
+#                 in it stands for the working directory of the run, PROGRAMDIR for the
+#                 program's folder as the build names it
 #   status        the expected exit status (otherwise 0)
-#   failing_new   SIZE:NTH, for a test-only build whose NTH allocation of SIZE bytes fails
+#   failing_new   [new[]:]SIZE:NTH, for a test-only build whose NTH allocation (of an array,
+#                 with new[]:) of SIZE bytes or more fails
 #                 (FAIL_ALLOCATION_OF in the program's environment)
 # and, for cases that need Linux itself (registered only there, with the label posix):
 #   prepare       an executable run in the working directory first, to make files too large
@@ -163,6 +165,8 @@ elseif(windows_program)
 endif()
 file(READ ${expected_stderr} expected_text)
 string(REPLACE "WORKDIR" "${here}" expected_text "${expected_text}")
+get_filename_component(program_dir ${PROGRAM} DIRECTORY)
+string(REPLACE "PROGRAMDIR" "${program_dir}" expected_text "${expected_text}")
 file(WRITE ${RUN_DIR}/expected_stderr "${expected_text}")
 same("standard error" ${RUN_DIR}/expected_stderr ${RUN_DIR}/stderr)
 

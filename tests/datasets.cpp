@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdio>
 #include <ios>
 #include <new>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "dataset.h"
+#include "driverload.h"
 
 namespace {
 
@@ -275,8 +277,33 @@ TEST(ReadDataSet, rejectsAFieldAsSoonAsItHoldsNoNumber) {
 
 TEST(ReadDataSet, readFailuresAreNeverTheEndOfTheFile) {
     expectReadError(std::ios_base::failure("read", std::make_error_code(std::errc::io_error)),
-                    std::make_error_code(std::errc::io_error).message());
+                    "Input/output error");
+    expectReadError(std::runtime_error("a library's own words"), "the stream failed");
     expectReadError(std::bad_alloc(), "out of memory");
+}
+
+// A C file opened for writing only fails every read, with every C library: std::ferror tells
+// that from the end of the file. Here it fails after some bytes have come through.
+TEST(LoadDataSetOrReport, aFileThatFailsHalfwayIsAReadErrorNeverAShortDataSet) {
+    const std::string path = testing::TempDir() + "write_only_data_set.csv";
+    const DataSetFile writeOnly(std::fopen(path.c_str(), "wb"));
+    ASSERT_TRUE(writeOnly);
+    for (const std::string first : {"", "1,2", "1,2,", "-", "1\n"}) {
+        bool served = false;
+        const DataSetReader read = [&](char* into, std::size_t size) {
+            if (served) return readDataSetBlock(writeOnly.get(), into, size);
+            served = true;
+            return static_cast<std::size_t>(first.copy(into, size));
+        };
+        DataSetBuffer buffer{};
+        std::ostringstream errors;
+        EXPECT_FALSE(readDataSetOrReport("bubble_bench", "dataSetA.csv", read, buffer, errors));
+        const std::string said = errors.str();
+        const std::string prefix = "bubble_bench: dataSetA.csv: read error: ";
+        EXPECT_EQ(said.substr(0, prefix.size()), prefix) << first;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+    std::remove(path.c_str());
 }
 
 TEST(LoadDataSet, fileThatCannotBeReadStoresNothingAndSaysNothing) {
