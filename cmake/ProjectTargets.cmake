@@ -6,6 +6,8 @@ add_library(project_options INTERFACE)
 if(MSVC)
   target_compile_options(project_options INTERFACE /W4 /permissive- /utf-8
                                                    $<$<BOOL:${WARNINGS_AS_ERRORS}>:/WX>)
+  # fopen and getenv are standard C; their _s variants are Microsoft's alone.
+  target_compile_definitions(project_options INTERFACE _CRT_SECURE_NO_WARNINGS)
 else()
   target_compile_options(project_options INTERFACE -Wall -Wextra -Wpedantic
                                                    $<$<BOOL:${WARNINGS_AS_ERRORS}>:-Werror>)
@@ -35,11 +37,17 @@ function(add_project_executable name)
   target_link_libraries(${name} PRIVATE project_options)
 endfunction()
 
-# add_program(name sources...): one of the ten programs. Each checks its standard output at
+# add_program(name sources...): one of the ten programs, or bubble_bench_plain. Each checks its standard output at
 # exit; the list of them (global property `programs`) drives the main job and the tests.
 function(add_program name)
   add_project_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE stdoutcheck)
+  # Run from an IDE, a program starts in its own folder, where the build copies the data sets.
+  set_target_properties(${name} PROPERTIES
+    VS_DEBUGGER_WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>
+    XCODE_GENERATE_SCHEME ON
+    XCODE_SCHEME_WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>
+    DEBUGGER_WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>)
   set_property(GLOBAL APPEND PROPERTY programs ${name})
 endfunction()
 

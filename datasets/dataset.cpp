@@ -255,7 +255,9 @@ int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes) {
 std::size_t readDataSetBlock(std::FILE* file, char* into, std::size_t size) {
     errno = 0;
     const std::size_t got = std::fread(into, 1, size, file);
-    if (got < size && std::ferror(file)) {
+    // Short of the end of the file, a short read is an error, whether or not the C library
+    // flags it (Wine's does not, reading a file opened for writing).
+    if (got < size && (std::ferror(file) || !std::feof(file))) {
         throw DataSetReadError(errno != 0 ? sentence(std::generic_category().message(errno))
                                           : "the file could not be read");
     }

@@ -89,7 +89,7 @@ int readDataSet(const DataSetReader& read, DataSetBuffer& buffer, DataSetNotes* 
 int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes = nullptr);
 
 // readDataSet on an open file. Every standard library tells a read error from the end of a
-// C file (std::ferror), which file streams do not all do: a failed read throws here.
+// C file (std::ferror, std::feof), which file streams do not all do: a failed read throws here.
 int readDataSet(std::FILE* file, DataSetBuffer& buffer, DataSetNotes* notes = nullptr);
 
 // std::fread into `into`, throwing DataSetReadError when the file reports an error.

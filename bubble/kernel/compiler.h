@@ -2,8 +2,8 @@
 // regions of code built for an instruction set, forced inlining, and asking the CPU.
 #pragma once
 
-#if defined(__x86_64__) || defined(_M_X64) || defined(_M_AMD64) || defined(__i386__) || \
-    defined(_M_IX86)
+// x86-64 only: a 32-bit x86 build gets the plain loop, as other architectures do.
+#if defined(__x86_64__) || defined(_M_X64) || defined(_M_AMD64)
 #define BUBBLE_X86 1
 #else
 #define BUBBLE_X86 0
