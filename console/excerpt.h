@@ -19,6 +19,7 @@ class Excerpt {
     }
 
     bool empty() const { return text_.empty(); }
+    const std::string& text() const { return text_; }  // the bytes kept, as they came
     char first() const { return text_.empty() ? '\0' : text_[0]; }
 
     // The text in double quotes, escaped as in C, with ... after the quotes when cut.

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <istream>
@@ -11,6 +10,7 @@
 #include <streambuf>
 #include <system_error>
 
+#include "decimal.h"
 #include "excerpt.h"
 
 namespace {
@@ -27,12 +27,6 @@ std::string sentence(std::string message) {
     return message;
 }
 
-bool isBlank(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
-
 // The data set's bytes, taken from the reader a block at a time: the block is the only
 // buffer the reading keeps, whatever the fields hold. Counts lines as it goes.
 class ByteSource {
@@ -46,10 +40,11 @@ class ByteSource {
         }
         const char c = *next_++;
         last_ = {line_, offset_ - lineStart_ + 1};
-        if (++offset_, c == '\n') {
-            ++line_;
-            lineStart_ = offset_;
-        }
+        ++offset_;
+        // A line ends at LF, at CR LF, and at a CR alone ("CSV (Macintosh)").
+        if (c == '\r' || (c == '\n' && !afterCarriageReturn_)) ++line_;
+        if (c == '\r' || c == '\n') lineStart_ = offset_;
+        afterCarriageReturn_ = c == '\r';
         return Traits::to_int_type(c);
     }
 
@@ -96,6 +91,7 @@ class ByteSource {
     long long offset_ = 0;
     long long lineStart_ = 0;
     TextPosition last_;
+    bool afterCarriageReturn_ = false;
     bool atEnd_ = false;
 };
 
@@ -109,12 +105,39 @@ struct Field {
     TextPosition trailingWhere;
 };
 
+bool startsWith(const std::string& text, const char* start) { return text.rfind(start, 0) == 0; }
+
+// What a spreadsheet, an editor or a web page may have put where a number should be, named,
+// with what to do; "" when the field is nothing of the kind.
+std::string hintFor(int fieldNumber, const Excerpt& text, TextPosition where) {
+    std::string start = text.text();
+    start.erase(0, start.find_first_not_of(" \t\n\v\f\r"));
+    if (fieldNumber == 1 && startsWith(start, "sep=")) {
+        return "the first line is Excel's separator line (sep=,): delete that line";
+    }
+    if (startsWith(start, "\"")) {
+        return "the values are in double quotes: remove the quotes, and any thousands separator "
+               "inside them (\"1,000\" is two fields)";
+    }
+    if (text.text().find("\xC2\xA0") != std::string::npos) {
+        return "\\xc2\\xa0 is a no-break space (U+00A0), as text pasted from a web page holds: "
+               "replace it with a plain space";
+    }
+    const auto first = static_cast<unsigned char>(start.empty() ? '\0' : start[0]);
+    const bool letter = (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
+    if (fieldNumber == 1 && where.line == 1 && letter) {
+        return "the first line is not a number: a header row? remove it";
+    }
+    return "";
+}
+
 // Reads the rest of a field that holds no int, only as far as its excerpt needs, and
 // throws.
 [[noreturn]] void reject(ByteSource& in, int c, int fieldNumber, FieldStatus status, Excerpt& text,
                          TextPosition where) {
     while (c != endOfInput && c != ',' && text.add(c)) c = in.next();
-    throw DataSetFieldError(fieldNumber, status, text.quoted(), where);
+    throw DataSetFieldError(fieldNumber, status, text.quoted(), where,
+                            hintFor(fieldNumber, text, where));
 }
 
 // Reads one field up to its comma or the end of input, converting it on the way; only
@@ -129,27 +152,15 @@ Field readField(ByteSource& in, int fieldNumber) {
     };
     while (isBlank(c)) take();
     if (c != endOfInput && c != ',') where = in.last();
-    bool negative = false;
-    if (c == '+' || c == '-') {
-        negative = c == '-';
-        take();
-    }
+    DecimalInt number(c == '-');
+    if (c == '+' || c == '-') take();
     if (!isDigit(c)) reject(in, c, fieldNumber, FieldStatus::notANumber, text, where);
-
-    // The magnitude only grows with each digit: once past the int range it stays there.
-    const std::uint64_t largest = negative ? 2147483648u : 2147483647u;
-    std::uint64_t magnitude = 0;
-    while (isDigit(c)) {
-        magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
-        if (magnitude > largest) {
-            reject(in, c, fieldNumber, FieldStatus::outOfRange, text, where);
-        }
-        take();
+    for (; isDigit(c); take()) {
+        if (!number.addDigit(c)) reject(in, c, fieldNumber, FieldStatus::outOfRange, text, where);
     }
 
     Field field;
-    field.value = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude))
-                           : static_cast<int>(magnitude);
+    field.value = number.value();
     field.trailingWhere = in.last();
     for (bool lineEnd = false; c != endOfInput && c != ','; c = in.next()) {
         if (field.trailing.empty()) field.trailingWhere = in.last();
@@ -158,7 +169,7 @@ Field readField(ByteSource& in, int fieldNumber) {
             field.textAfterLineEnd = field.textAfterLineEnd || lineEnd;
             field.trailingDigit = field.trailingDigit || isDigit(c);
         }
-        lineEnd = lineEnd || c == '\n';
+        lineEnd = lineEnd || c == '\n' || c == '\r';
         field.trailing.add(c);
     }
     field.last = c == endOfInput;
@@ -207,21 +218,24 @@ int readFields(const DataSetReader& read, DataSetBuffer& buffer, DataSetNotes* n
     return count;
 }
 
-std::string describe(int field, FieldStatus status, const std::string& excerpt,
-                     TextPosition where) {
+std::string describe(int field, FieldStatus status, const std::string& excerpt, TextPosition where,
+                     const std::string& hint) {
     const char* problem =
         status == FieldStatus::outOfRange ? " is out of the int range" : " is not a number";
     const std::string at = where.line > 1 ? "line " + std::to_string(where.line) + ", column " +
                                                 std::to_string(where.column) + ": "
                                           : "";
-    return "field " + std::to_string(field) + " (" + at + excerpt + ")" + problem;
+    return "field " + std::to_string(field) + " (" + at + excerpt + ")" + problem +
+           (hint.empty() ? "" : "; " + hint);
 }
 
 }  // namespace
 
 DataSetFieldError::DataSetFieldError(int field, FieldStatus status, const std::string& excerpt,
-                                     TextPosition where)
-    : std::runtime_error(describe(field, status, excerpt, where)), field_(field), where_(where) {}
+                                     TextPosition where, const std::string& hint)
+    : std::runtime_error(describe(field, status, excerpt, where, hint)),
+      field_(field),
+      where_(where) {}
 
 int readDataSet(const DataSetReader& read, DataSetBuffer& buffer, DataSetNotes* notes) {
     try {

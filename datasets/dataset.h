@@ -28,12 +28,13 @@ struct TextPosition {
 // A field that holds no int; field() is its 1-based position in the file, where() that of its
 // first byte other than a blank. what() reads `field 3 ("x") is not a number`, with the
 // field's text escaped and cut short, and `field 203 (line 3, column 9: "x") ...` when the
-// field stands below line 1.
+// field stands below line 1; then, after "; ", what the text seems to be and what to do
+// (a header row, Excel's sep= line, quotes, a no-break space), where it seems so.
 class DataSetFieldError : public std::runtime_error {
   public:
     // `excerpt` is the field's text as printed: escaped, quoted and cut short.
     DataSetFieldError(int field, FieldStatus status, const std::string& excerpt,
-                      TextPosition where = {});
+                      TextPosition where = {}, const std::string& hint = "");
     int field() const noexcept { return field_; }
     TextPosition where() const noexcept { return where_; }
 

@@ -47,11 +47,11 @@ std::optional<TextPosition> textStart(const uint8_t* data, size_t size, int fiel
     if (at == size || data[at] == ',') return std::nullopt;
     TextPosition where;
     size_t lineStart = 0;
-    for (size_t i = 0; i < at; ++i) {
-        if (data[i] == '\n') {
+    for (size_t i = 0; i < at; ++i) {  // lines end at LF, CR LF or CR
+        if (data[i] == '\r' || (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))) {
             ++where.line;
-            lineStart = i + 1;
         }
+        if (data[i] == '\r' || data[i] == '\n') lineStart = i + 1;
     }
     where.column = static_cast<long long>(at - lineStart) + 1;
     return where;

@@ -24,8 +24,10 @@ const std::string noInt = "standard input: no int to search for\n";
 bool fitting(const std::string& errors, std::optional<int> value) {
     const auto startsWith = [&](const std::string& start) { return errors.rfind(start, 0) == 0; };
     if (!value) {
-        return errors == noInt || (startsWith("standard input: \"") &&
-                                   errors.find(" is out of the int range") != std::string::npos);
+        return errors == noInt ||
+               (startsWith("standard input: \"") &&
+                (errors.find(" is out of the int range") != std::string::npos ||
+                 errors.find(" is not an int to search for\n") != std::string::npos));
     }
     return errors.empty() || startsWith("standard input: warning: text after the number " +
                                         std::to_string(*value) + " ignored: \"");

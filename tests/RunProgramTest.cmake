@@ -7,8 +7,9 @@
 # this test's own scratch folder, emptied first; the program runs in RUN_DIR/run.
 #
 # A case folder may hold:
-#   workdir/      files and folders copied into the run's working directory; a file NAME.from
-#                 instead puts there, as NAME, the repository file its one line names
+#   workdir/      files copied into the run's working directory, and folders made there empty
+#                 (git keeps a folder by a file .keep, not copied); a file NAME.from instead
+#                 puts there, as NAME, the repository file its one line names
 #   stdin         the program's standard input (otherwise an empty file)
 #   stdout        the expected standard output, byte for byte
 #   check.cmake   included instead of comparing stdout: it reads ${actual} and sets

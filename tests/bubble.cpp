@@ -245,7 +245,7 @@ TEST(SearchValue, reportsTheFirstMatchOrNoneAndRefusesInputThatIsNoInt) {
         {"  42,500", "This item can be found at index: 3\n",
          "standard input: warning: text after the number 42 ignored: \",500\"\n"},
         {"6\n", "This item does not exist\n", ""},
-        {"abc\n", "", noInt},
+        {"abc\n", "", "standard input: \"abc\" is not an int to search for\n"},
         {"", "", noInt},
         {"99999999999999999999999\n", "",
          "standard input: \"99999999999999999999\"... is out of the int range (-2147483648 to "

@@ -131,11 +131,27 @@ TEST(ReadDataSet, stopsAfterCapacityValuesWithoutWritingPastTheBuffer) {
 
 // What the messages show of a field: its text from the start, escaped and cut short.
 TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
+    const std::string quotes =
+        "the values are in double quotes: remove the quotes, and any thousands separator inside "
+        "them (\"1,000\" is two fields)";
+    const std::string header = "the first line is not a number: a header row? remove it";
     const std::pair<std::string, std::string> cases[] = {
         {"1,x", R"(field 2 ("x") is not a number)"},
         {"1,", R"(field 2 ("") is not a number)"},
-        {" \"a\\\tb\x01\n", R"(field 1 (" \"a\\\tb\x01\n") is not a number)"},
-        {std::string(30, 'y') + ",1", R"(field 1 ("yyyyyyyyyyyyyyyyyyyy"...) is not a number)"},
+        {"1, \"a\\\tb\x01\n", R"(field 2 (" \"a\\\tb\x01\n") is not a number; )" + quotes},
+        {"1," + std::string(30, 'y'), R"(field 2 ("yyyyyyyyyyyyyyyyyyyy"...) is not a number)"},
+        // What spreadsheets, editors and web pages write, named.
+        {"value\n5\n6", R"(field 1 ("value\n5\n6") is not a number; )" + header},
+        {"a,b\n1,2", R"(field 1 ("a") is not a number; )" + header},
+        {"sep=,\n5,6", R"(field 1 ("sep=") is not a number; the first line is Excel's )"
+                       "separator line (sep=,): delete that line"},
+        {"\"5\",\"6\"", R"(field 1 ("\"5\"") is not a number; )" + quotes},
+        {"1,\xC2\xA0"
+         "6",
+         R"(field 2 ("\xc2\xa06") is not a number; \xc2\xa0 is a no-break )"
+         "space (U+00A0), as text pasted from a web page holds: replace it with "
+         "a plain space"},
+        {"1\r2\r3,x", R"(field 2 (line 3, column 3: "x") is not a number)"},  // CR-only lines
         {"1," + std::string(30, '9'),
          R"(field 2 ("99999999999999999999"...) is out of the int range)"},
         {"-2147483649,1", R"(field 1 ("-2147483649") is out of the int range)"},
@@ -170,6 +186,7 @@ TEST(ReadDataSet, notesFieldsWithTextAfterTheirNumber) {
         {"1,2 \n,3\r\n", 0, 0, "", 2, false, 0},  // blanks only
         {"5.5,6.5", 2, 1, R"(".5")", 1, false, 0},
         {"5\n3\n9\n1\n", 1, 1, R"("\n3\n9\n1\n")", 4, true, 0},  // a value per line
+        {"5\r3\r9\r", 1, 1, R"("\r3\r9\r")", 3, true, 0},        // the same, CR-only
         {"1,2\n3,4\n", 1, 2, R"("\n3")", 2, true, 0},            // a grid
         {"1,2;3,4" + std::string(30, ';'), 2, 2, R"(";3")", 1, false, ';'},
         {"5\t6\t7", 1, 1, R"("\t6\t7")", 1, false, '\t'},
