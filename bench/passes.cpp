@@ -135,7 +135,8 @@ void registerAll(const std::vector<int64_t>& sizes) {
         const std::string name = std::string("workload/") + kernelName(which);
         benchmark::RegisterBenchmark(name.c_str(), workload, &which)->Unit(benchmark::kMillisecond);
     }
-    const std::string picked = std::string("workload/dispatch (") + kernelName(bestKernel()) + ")";
+    const std::string picked =
+        std::string("workload/dispatch (") + kernelName(chosenKernel()) + ")";
     benchmark::RegisterBenchmark(picked.c_str(), workload, nullptr)->Unit(benchmark::kMillisecond);
 }
 

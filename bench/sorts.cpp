@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
             benchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
         }
     }
-    benchmark::AddCustomContext("kernel", kernelName(bestKernel()));
+    benchmark::AddCustomContext("kernel", kernelName(chosenKernel()));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -33,10 +33,16 @@
 #endif
 #endif
 
-// GCC 12's AVX-512 headers pass an undefined vector as the unused mask source, which its
-// -Wmaybe-uninitialized misreads (GCC bug 105593, fixed in GCC 13).
+// BUBBLE_AVX512_WARNINGS_BEGIN ... END, around the AVX-512 kernel alone: GCC 12's AVX-512
+// headers pass an undefined vector as the unused mask source, which its -Wmaybe-uninitialized
+// misreads (GCC bug 105593, fixed in GCC 13).
 #if defined(__GNUC__) && !defined(__clang__) && __GNUC__ < 13
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#define BUBBLE_AVX512_WARNINGS_BEGIN \
+    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wmaybe-uninitialized\"")
+#define BUBBLE_AVX512_WARNINGS_END _Pragma("GCC diagnostic pop")
+#else
+#define BUBBLE_AVX512_WARNINGS_BEGIN
+#define BUBBLE_AVX512_WARNINGS_END
 #endif
 
 #if BUBBLE_X86

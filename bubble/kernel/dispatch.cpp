@@ -47,14 +47,14 @@ PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(Pa
 
 namespace {
 
-// Seconds that 160 passes over 512 values take: one AVX-512 sweep, three of AVX2.
+// Seconds that probePasses passes over probeLength values take.
 double probe(PassKernel kernel) {
-    std::vector<int> values(512);
+    std::vector<int> values(probeLength);
     unsigned seed = 1;
     std::generate(values.begin(), values.end(),
                   [&seed] { return static_cast<int>((seed = seed * 1103515245u + 12345u) >> 8); });
     const auto start = std::chrono::steady_clock::now();
-    bubblePasses(kernel, values.data(), static_cast<int>(values.size()), 160);
+    bubblePasses(kernel, values.data(), probeLength, probePasses);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return took.count();
 }
@@ -71,7 +71,9 @@ PassKernel bestKernel() {
     return *widest;
 }
 
-void bubblePasses(int* arr, int len, int passes) {
-    static const PassKernel best = bestKernel();
-    bubblePasses(best, arr, len, passes);
+PassKernel chosenKernel() {
+    static const PassKernel chosen = bestKernel();
+    return chosen;
 }
+
+void bubblePasses(int* arr, int len, int passes) { bubblePasses(chosenKernel(), arr, len, passes); }

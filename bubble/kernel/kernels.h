@@ -24,8 +24,7 @@ CpuFeatures thisCpu();
 // One kernel's facts, one row each (simdpasses.cpp): a new kernel is a row plus its vector
 // operations.
 struct KernelRow {
-    PassKernel kernel;
-    const char* name;   // in test and benchmark names: "avx512"
+    PassKernel kernel;  // its name, "avx512", in test and benchmark names: kernelName
     const char* label;  // in the docs and the growth picture: "AVX-512"
     int lanes;          // per register
     int registers;      // of carries: a sweep runs lanes * registers passes
@@ -33,7 +32,7 @@ struct KernelRow {
     void (*passes)(int* arr, int len, int passes);
 };
 // The kernel's row; a kernel not built here (another architecture, or BUBBLE_SIMD off) gets
-// the fallback's entry under its own name.
+// the fallback's row.
 const KernelRow& kernelRow(PassKernel kernel);
 
 bool kernelRunsHere(PassKernel kernel);
@@ -45,11 +44,20 @@ int kernelLanes(PassKernel kernel);
 // (seconds); the wider one on a tie.
 PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(PassKernel));
 
-// The kernel bubblePasses(arr, len, passes) takes: the widest this machine runs, but where
-// AVX-512 runs, whichever of AVX-512 and AVX2 a start-up probe of a few tens of microseconds
-// finds faster (on many cores 512-bit min and max run at half the 256-bit rate, and AVX2's
-// shorter pipeline then wins).
+// The probe's work: one AVX-512 sweep, three of AVX2, over values enough that filling and
+// draining the pipeline weighs about as much as in bubble_bench's trials as a whole (160 of
+// them over 512 values would favour the shorter AVX2 pipeline).
+constexpr int probeLength = 2048;
+constexpr int probePasses = 160;
+
+// The widest kernel this machine runs, but where AVX-512 runs, whichever of AVX-512 and AVX2
+// a probe of a few hundred microseconds finds faster (on many cores 512-bit min and max run at
+// half the 256-bit rate, and AVX2's shorter pipeline may then win). Probes anew at each call.
 PassKernel bestKernel();
+
+// The kernel bubblePasses(arr, len, passes) takes: bestKernel(), asked once for the whole
+// process. Whatever reports the kernel in use asks this.
+PassKernel chosenKernel();
 
 // Leaves arr exactly as plainBubblePasses does, with the given kernel, which must run here.
 void bubblePasses(PassKernel kernel, int* arr, int len, int passes);

@@ -19,6 +19,16 @@ BUBBLE_ALWAYS_INLINE Ops::V startingCarry(int r, int passes) {
     return Ops::load(start);
 }
 
+// Every register behind register 0 takes its predecessor's output, the last register first,
+// so that each reads what its predecessor emitted at the previous step. S counts the registers
+// from the last one down: 0 .. Registers - 2.
+template <int Registers, int... S>
+BUBBLE_ALWAYS_INLINE void laterStages(std::integer_sequence<int, S...>, Ops::V (&carry)[Registers],
+                                      Ops::V (&emitted)[Registers]) {
+    constexpr int last = Registers - 1;
+    (stage(carry[last - S], emitted[last - S], emitted[last - S - 1]), ...);
+}
+
 // Runs `passes` (at most lanes * Registers) passes over buf[0..len). buf must hold INT_MAX in
 // the 2 * lanes * Registers slots behind the data; the output's vector stores spoil some of
 // them, which the caller restores. R is 0 .. Registers - 1: every register is named by a
@@ -35,9 +45,7 @@ BUBBLE_ALWAYS_INLINE void sweep(std::integer_sequence<int, R...>, int* buf, int 
         // Register 0 takes the last register's previous output one lane down, the input on top;
         // every other register takes its predecessor's, last register first.
         const Ops::V first = Ops::shiftIn(emitted[Registers - 1], buf + t);
-        constexpr int last = Registers - 1;
-        ((R < last ? stage(carry[last - R], emitted[last - R], emitted[last - R - 1]) : void()),
-         ...);
+        laterStages<Registers>(std::make_integer_sequence<int, Registers - 1>{}, carry, emitted);
         stage(carry[0], emitted[0], first);
         // Only lane 0 counts; the other lanes land on slots that later steps overwrite.
         if (t >= delay) Ops::store(buf + t - delay, emitted[Registers - 1]);

@@ -50,6 +50,7 @@
 // 16; SSE2 needs more of them for its min and max, which it lacks for 32-bit ints.
 
 #if BUBBLE_SIMD && BUBBLE_X86
+BUBBLE_AVX512_WARNINGS_BEGIN
 BUBBLE_TARGET_BEGIN("avx512f")
 namespace {
 namespace avx512 {
@@ -72,6 +73,7 @@ void passes(int* arr, int len, int count) { runPasses<registers>(arr, len, count
 }  // namespace avx512
 }  // namespace
 BUBBLE_TARGET_END
+BUBBLE_AVX512_WARNINGS_END
 
 BUBBLE_TARGET_BEGIN("avx2")
 namespace {
@@ -195,31 +197,33 @@ namespace {
 // One row per kernel this build has: the dispatch, the tests and the benchmark read them.
 const KernelRow kernelRows[] = {
 #if BUBBLE_SIMD && BUBBLE_X86
-    {PassKernel::avx512, "avx512", "AVX-512", avx512::Ops::lanes, avx512::registers,
-     &CpuFeatures::avx512, avx512::passes},
-    {PassKernel::avx2, "avx2", "AVX2", avx2::Ops::lanes, avx2::registers, &CpuFeatures::avx2,
-     avx2::passes},
-    {PassKernel::sse41, "sse41", "SSE4.1", sse41::Ops::lanes, sse41::registers, &CpuFeatures::sse41,
+    {PassKernel::avx512, "AVX-512", avx512::Ops::lanes, avx512::registers, &CpuFeatures::avx512,
+     avx512::passes},
+    {PassKernel::avx2, "AVX2", avx2::Ops::lanes, avx2::registers, &CpuFeatures::avx2, avx2::passes},
+    {PassKernel::sse41, "SSE4.1", sse41::Ops::lanes, sse41::registers, &CpuFeatures::sse41,
      sse41::passes},
 #endif
 #if BUBBLE_SIMD && BUBBLE_ARM64
-    {PassKernel::neon, "neon", "NEON", neon::Ops::lanes, neon::registers, &CpuFeatures::neon,
-     neon::passes},
+    {PassKernel::neon, "NEON", neon::Ops::lanes, neon::registers, &CpuFeatures::neon, neon::passes},
 #endif
-    {PassKernel::fallback, "fallback", "fallback", fallback::lanes, fallback::registers,
-     &CpuFeatures::any, fallback::passes},
+    {PassKernel::fallback, "fallback", fallback::lanes, fallback::registers, &CpuFeatures::any,
+     fallback::passes},
 };
 
-// The names of kernels that this build lacks, which still name tests and benchmarks.
+// Every kernel's name, in PassKernel's order, whether or not this build has it: the names
+// name the tests and benchmarks of them all.
 const char* const kernelNames[] = {"fallback", "sse41", "avx2", "avx512", "neon"};
+static_assert(std::size(kernelNames) == std::size(allKernels), "a name for every kernel");
 
 }  // namespace
 
 const KernelRow& kernelRow(PassKernel kernel) {
-    const KernelRow* found =
-        std::find_if(std::begin(kernelRows), std::end(kernelRows),
-                     [kernel](const KernelRow& row) { return row.kernel == kernel; });
-    return found != std::end(kernelRows) ? *found : kernelRows[std::size(kernelRows) - 1];
+    const auto rowOf = [](PassKernel wanted) {
+        return std::find_if(std::begin(kernelRows), std::end(kernelRows),
+                            [wanted](const KernelRow& row) { return row.kernel == wanted; });
+    };
+    const KernelRow* found = rowOf(kernel);
+    return found != std::end(kernelRows) ? *found : *rowOf(PassKernel::fallback);
 }
 
 const char* kernelName(PassKernel kernel) { return kernelNames[static_cast<int>(kernel)]; }

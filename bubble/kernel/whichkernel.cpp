@@ -3,4 +3,4 @@
 
 #include "kernels.h"
 
-int main() { std::cout << kernelName(bestKernel()) << '\n'; }
+int main() { std::cout << kernelName(chosenKernel()) << '\n'; }
