@@ -88,6 +88,8 @@ def check_cpp(kernel_sweeps):
             lines = run.stdout.splitlines()
             lanes, registers = map(int, lines[0].split())
             stages = lanes * registers
+            sweeps = max(0, -(-(length - 1) // stages))  # ceil((length - 1) / stages)
+            assert len(lines) - 1 == sweeps, (kernel, length, len(lines) - 1, sweeps)
             for k, line in enumerate(lines[1:], start=1):
                 expected = kernel_passes(values, min(k * stages, length - 1), lanes, registers)
                 got = list(map(int, line.split()))
