@@ -1,5 +1,5 @@
 # The main job, as one build target in any shell and with any generator: builds the ten
-# programs and the plain variant of bubble_bench, then runs bubble_bench and list_bench
+# programs, bubble_bench_plain and sort_timing, then runs bubble_bench and list_bench
 # (searching for 49500, which stands twice in the shipped dataSetA2.csv) in the folder where
 # the build put the data sets.
 get_property(programs GLOBAL PROPERTY programs)

@@ -37,7 +37,7 @@ function(add_project_executable name)
   target_link_libraries(${name} PRIVATE project_options)
 endfunction()
 
-# add_program(name sources...): one of the ten programs, or bubble_bench_plain. Each checks its standard output at
+# add_program(name sources...): one of the ten programs, or a companion (sort_timing). Each checks its standard output at
 # exit; the list of them (global property `programs`) drives the main job and the tests.
 function(add_program name)
   add_project_executable(${name} ${ARGN})

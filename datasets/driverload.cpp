@@ -15,7 +15,7 @@ namespace {
 // the ANSI code page.
 std::string utf8(const std::filesystem::path& path) {
     const auto text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return {text.begin(), text.end()};
 }
 
 std::string workingDirectory() {

@@ -20,8 +20,8 @@ int main() try {
     if (!loadDataSetOrReport(program, "dataSetA2.csv", buffer, std::cerr)) return 1;
 
     DLL list;
-    int inserted = 0;
     try {
+        int inserted = 0;
         for (int batch = 0; batch < 100; ++batch) {
             const int batchStart = inserted;
             for (int position = batchStart; position < batchStart + 100; ++position) {

@@ -18,6 +18,7 @@
 #                 in it stands for the working directory of the run, PROGRAMDIR for the
 #                 program's folder as the build names it
 #   status        the expected exit status (otherwise 0)
+#   environment   NAME=VALUE lines, set in the program's environment
 #   failing_new   [new[]:]SIZE:NTH, for a test-only build whose NTH allocation (of an array,
 #                 with new[]:) of SIZE bytes or more fails
 #                 (FAIL_ALLOCATION_OF in the program's environment)
@@ -32,7 +33,8 @@
 # its output is compared with the line feeds alone, and WORKDIR stands for the working
 # directory as Windows names it (under wine, Z:\...).
 # STDOUT_MODE full or closed (Linux) runs the case with standard output on /dev/full or closed:
-# the program must then say "PROGRAM: standard output: <reason>" alone and exit with 1.
+# the program must then say what the case expects on standard error, then
+# "PROGRAM: standard output: <reason>", and exit with 1.
 cmake_minimum_required(VERSION 3.25)
 
 string(REPLACE "|" ";" launcher "${LAUNCHER}")
@@ -78,6 +80,13 @@ function(case_file name variable)
 endfunction()
 
 case_file(stdin input)
+if(EXISTS ${CASE}/environment)
+  file(STRINGS ${CASE}/environment settings)
+  foreach(setting IN LISTS settings)
+    string(REGEX MATCH "^([^=]+)=(.*)$" ignored "${setting}")
+    set(ENV{${CMAKE_MATCH_1}} "${CMAKE_MATCH_2}")
+  endforeach()
+endif()
 if(EXISTS ${CASE}/failing_new)
   file(STRINGS ${CASE}/failing_new failing LIMIT_COUNT 1)
   set(ENV{FAIL_ALLOCATION_OF} ${failing})
@@ -138,8 +147,9 @@ if(STDOUT_MODE)
   if(STDOUT_MODE STREQUAL "closed")
     set(reason "Bad file descriptor")
   endif()
+  file(READ ${expected_stderr} case_stderr)  # what the case says there anyway (progress)
   set(expected_stderr ${RUN_DIR}/stdout_mode_stderr)
-  file(WRITE ${expected_stderr} "${program_name}: standard output: ${reason}\n")
+  file(WRITE ${expected_stderr} "${case_stderr}${program_name}: standard output: ${reason}\n")
 elseif(EXISTS ${CASE}/check.cmake)
   file(READ ${RUN_DIR}/stdout actual)
   if(windows_program)

@@ -145,7 +145,7 @@ TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
         {"a,b\n1,2", R"(field 1 ("a") is not a number; )" + header},
         {"sep=,\n5,6", R"(field 1 ("sep=") is not a number; the first line is Excel's )"
                        "separator line (sep=,): delete that line"},
-        {"\"5\",\"6\"", R"(field 1 ("\"5\"") is not a number; )" + quotes},
+        {R"("5","6")", R"(field 1 ("\"5\"") is not a number; )" + quotes},
         {"1,\xC2\xA0"
          "6",
          R"(field 2 ("\xc2\xa06") is not a number; \xc2\xa0 is a no-break )"

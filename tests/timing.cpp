@@ -1,0 +1,130 @@
+// sort_timing's parts that need no clock: sizes, the stopping rule, the growth exponent, the
+// log axes and the SVG's structure.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "sorttiming.h"
+#include "svgplot.h"
+
+namespace {
+
+TEST(TimingSizes, stepOneTwoFivePerDecadeUpToTheLargest) {
+    EXPECT_EQ(timingSizes(1000), (std::vector<long>{100, 200, 500, 1000}));
+    EXPECT_EQ(timingSizes(4999), (std::vector<long>{100, 200, 500, 1000, 2000}));
+    EXPECT_EQ(timingSizes(100), (std::vector<long>{100}));
+}
+
+TEST(GrowthExponent, isTheSlopeOnLogLogAxes) {
+    struct {
+        Timing smaller, larger;
+        double exponent;
+    } const cases[] = {
+        {{100, 1e-3}, {1000, 1e-1}, 2.0},   // quadratic
+        {{1000, 2e-3}, {2000, 4e-3}, 1.0},  // linear
+        {{500, 5e-3}, {1000, 5e-3}, 0.0},   // flat
+        {{1000, 1e-3},
+         {10000, 1e-3 * 10 * std::log(10000.0) / std::log(1000.0)},
+         1 + std::log10(4.0 / 3.0)},  // n log n
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(growthExponent(c.smaller, c.larger), c.exponent, 1e-9) << c.larger.n;
+    }
+}
+
+TEST(TakesTheNextSize, onlyWhereTheForeseenTimeStaysWithinTheLimit) {
+    struct {
+        std::vector<Timing> done;
+        long next;
+        bool takes;
+    } const cases[] = {
+        {{}, 100, true},                              // nothing timed yet
+        {{{5000, 0.2}}, 10000, true},                 // n² foreseen: 0.8 s
+        {{{5000, 0.3}}, 10000, false},                // 1.2 s
+        {{{1000, 0.01}, {2000, 0.02}}, 50000, true},  // linear so far: 0.5 s
+        {{{1000, 0.01}, {2000, 0.08}}, 5000, false},  // cubic so far: 1.25 s
+        {{{1000, 0.8}, {2000, 0.5}}, 5000, false},    // looks faster: taken to grow as n
+    };
+    for (const auto& c : cases) {
+        const Series series{"sort", "random", c.done};
+        EXPECT_EQ(takesTheNextSize(series, c.next, 1.0), c.takes) << c.next;
+    }
+}
+
+TEST(LogAxis, mapsWholeDecadesOntoThePixels) {
+    const LogAxis axis = logAxis(150, 2e5, 0, 400);
+    EXPECT_EQ(axis.lowPower, 2);
+    EXPECT_EQ(axis.highPower, 6);
+    EXPECT_DOUBLE_EQ(axis.pixel(100), 0);
+    EXPECT_DOUBLE_EQ(axis.pixel(1e4), 200);
+    EXPECT_DOUBLE_EQ(axis.pixel(1e6), 400);
+    EXPECT_EQ(decadeTicks(axis), (std::vector<double>{1e2, 1e3, 1e4, 1e5, 1e6}));
+
+    const LogAxis upward = logAxis(1e-6, 1e-3, 480, 60);  // time: up the page
+    EXPECT_DOUBLE_EQ(upward.pixel(1e-6), 480);
+    EXPECT_DOUBLE_EQ(upward.pixel(1e-3), 60);
+    EXPECT_EQ(logAxis(100, 100, 0, 1).highPower, 3);  // one value still spans a decade
+    EXPECT_EQ(logAxis(100, 1000, 0, 1).highPower, 3);
+}
+
+// Whether the text is well-formed XML as far as this picture goes: tags that open and close
+// in order, quoted attributes, and no bare < or & in text.
+std::string xmlProblem(const std::string& xml) {
+    std::vector<std::string> open;
+    std::size_t at = 0;
+    while ((at = xml.find_first_of("<&", at)) != std::string::npos) {
+        if (xml[at] == '&') {
+            const std::size_t end = xml.find(';', at);
+            if (end == std::string::npos || end - at > 6) {
+                return "a bare & at " + std::to_string(at);
+            }
+            at = end;
+            continue;
+        }
+        const std::size_t end = xml.find('>', at);
+        if (end == std::string::npos) return "an unclosed tag";
+        const std::string tag = xml.substr(at + 1, end - at - 1);
+        at = end;
+        if (tag.empty()) return "an empty tag";
+        if (tag[0] == '?') continue;
+        if (tag[0] == '/') {
+            if (open.empty() || open.back() != tag.substr(1)) {
+                return "</" + tag.substr(1) + "> out of order";
+            }
+            open.pop_back();
+            continue;
+        }
+        if (std::count(tag.begin(), tag.end(), '"') % 2 != 0 || tag.find('<') != std::string::npos)
+            return "<" + tag + ">";
+        if (tag.back() != '/') open.push_back(tag.substr(0, tag.find(' ')));
+    }
+    return open.empty() ? "" : "<" + open.back() + "> never closed";
+}
+
+TEST(TimingSvg, isWellFormedWithALineAndALegendEntryPerSeries) {
+    const std::vector<Series> series = {
+        {"bubble (avx2)", "random", {{100, 2e-6}, {1000, 2e-4}}},
+        {"std::sort", "sorted", {{100, 1e-7}, {1000, 1.2e-6}, {10000, 1.5e-5}}},
+        {"quick", "sorted", {}},  // stopped before its first size
+    };
+    const std::string svg = timingSvg(series, "Time per sort: A & B <CPU>, g++ 12.2");
+    EXPECT_EQ(xmlProblem(svg), "");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0U);
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = svg.find("<polyline class=\"series\"", at)) != std::string::npos;
+         ++at) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, series.size());
+    for (const char* legend : {">bubble (avx2), random</text>", ">std::sort, sorted</text>",
+                               ">quick, sorted</text>", ">n²</text>", ">n log n</text>"}) {
+        EXPECT_NE(svg.find(legend), std::string::npos) << legend;
+    }
+    EXPECT_NE(svg.find("A &amp; B &lt;CPU&gt;"), std::string::npos);
+    EXPECT_EQ(xmlProblem("<svg><g></svg></g>"), "</svg> out of order");  // the checker checks
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+// sort_timing: times the project's sorts on this machine, on random and on sorted input, as n
+// grows, and writes a table (standard output), sort_timing.csv and sort_timing.svg. Each time
+// is the best of three rounds; a sort stops growing before it would take a second.
+// SORT_TIMING_LARGEST_N in the environment caps n (1000000 unless set).
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "bubblepasses.h"
+#include "kernels.h"
+#include "machine.h"
+#include "merge.h"
+#include "plainpasses.h"
+#include "quick.h"
+#include "sorttiming.h"
+#include "stdoutcheck.h"
+#include "svgplot.h"
+
+namespace {
+
+const char* const program = "sort_timing";
+
+std::vector<TimedSort> sortsToTime() {
+    const std::string kernel = kernelName(chosenKernel());
+    // Quick sort on sorted input recurses n deep: capped well below what a 1 MB stack
+    // (Windows' default) holds.
+    return {
+        {"bubble (" + kernel + ")", [](int* a, int n) { bubblePasses(a, n, n - 1); }, 1'000'000,
+         1'000'000},
+        {"bubble (plain)", [](int* a, int n) { plainBubblePasses(a, n, n - 1); }, 1'000'000,
+         1'000'000},
+        {"merge", [](int* a, int n) { mergeSort(a, 0, n - 1); }, 1'000'000, 1'000'000},
+        {"quick", [](int* a, int n) { quickSort(a, 0, n - 1); }, 1'000'000, 10'000},
+        {"std::sort", [](int* a, int n) { std::sort(a, a + n); }, 1'000'000, 1'000'000},
+    };
+}
+
+long largestSize() {
+    const char* text = std::getenv("SORT_TIMING_LARGEST_N");
+    const long largest = text != nullptr ? std::strtol(text, nullptr, 10) : 1'000'000;
+    return std::clamp(largest, 100L, 10'000'000L);
+}
+
+// "2.10 us", "13.4 ms", "1.02 s": three figures and a unit.
+std::string duration(double seconds) {
+    const char* unit = "s";
+    if (seconds < 1e-3) {
+        seconds *= 1e6, unit = "us";
+    } else if (seconds < 1) {
+        seconds *= 1e3, unit = "ms";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text,
+                  seconds < 10    ? "%.2f %s"
+                  : seconds < 100 ? "%.1f %s"
+                                  : "%.0f %s",
+                  seconds, unit);
+    return text;
+}
+
+std::string column(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+void printTable(const std::vector<Series>& all, const std::string& input, int repetitions) {
+    std::vector<const Series*> shown;
+    std::vector<long> sizes;
+    for (const Series& s : all) {
+        if (s.input != input) continue;
+        shown.push_back(&s);
+        std::transform(s.timings.begin(), s.timings.end(), std::back_inserter(sizes),
+                       [](const Timing& t) { return t.n; });
+    }
+    std::sort(sizes.begin(), sizes.end());
+    sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
+
+    std::cout << "Time per sort on " << input << " input (best of " << repetitions << " rounds)\n";
+    std::cout << column("n", 8);
+    for (const Series* s : shown) {
+        std::cout << column(s->sort, std::max<std::size_t>(s->sort.size(), 9) + 2);
+    }
+    std::cout << '\n';
+    for (long n : sizes) {
+        std::cout << column(std::to_string(n), 8);
+        for (const Series* s : shown) {
+            const auto found = std::find_if(s->timings.begin(), s->timings.end(),
+                                            [n](const Timing& t) { return t.n == n; });
+            const std::size_t width = std::max<std::size_t>(s->sort.size(), 9) + 2;
+            std::cout << column(found != s->timings.end() ? duration(found->seconds) : "-", width);
+        }
+        std::cout << '\n';
+    }
+    std::cout << column("growth", 8);
+    for (const Series* s : shown) {
+        const std::size_t width = std::max<std::size_t>(s->sort.size(), 9) + 2;
+        std::string exponent = "-";
+        if (s->timings.size() >= 2) {
+            char text[16];
+            std::snprintf(text, sizeof text, "n^%.2f",
+                          growthExponent(s->timings[s->timings.size() - 2], s->timings.back()));
+            exponent = text;
+        }
+        std::cout << column(exponent, width);
+    }
+    std::cout << "\n\n";
+}
+
+bool writeFile(const std::string& name, const std::string& text) {
+    std::ofstream file(name, std::ios::binary);
+    file << text;
+    file.close();
+    if (!file) {
+        std::cerr << program << ": " << name << ": cannot write the file\n";
+        return false;
+    }
+    return true;
+}
+
+std::string csvOf(const std::vector<Series>& all) {
+    std::string csv = "sort,input,n,seconds_per_sort\n";
+    for (const Series& s : all) {
+        for (const Timing& t : s.timings) {
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, "%.6g", t.seconds);
+            csv += s.sort + "," + s.input + "," + std::to_string(t.n) + "," + seconds + "\n";
+        }
+    }
+    return csv;
+}
+
+}  // namespace
+
+int main() {
+    checkStandardOutputAtExit(program);
+    const auto started = std::chrono::steady_clock::now();
+    const TimingPlan plan;
+    const std::vector<long> sizes = timingSizes(largestSize());
+    const std::vector<TimedSort> sorts = sortsToTime();
+
+    std::vector<Series> all;
+    const int seriesCount = static_cast<int>(2 * sorts.size());
+    std::string progress;
+    for (bool sorted : {false, true}) {
+        for (const TimedSort& sort : sorts) {
+            Series series{sort.name, sorted ? "sorted" : "random", {}};
+            const long cap = sorted ? sort.largestSorted : sort.largestRandom;
+            for (long n : sizes) {
+                if (n > cap || !takesTheNextSize(series, n, plan.limitSeconds)) break;
+                const std::string line = "timing " + sort.name + " on " + series.input +
+                                         " input, n = " + std::to_string(n) + " (series " +
+                                         std::to_string(all.size() + 1) + " of " +
+                                         std::to_string(seriesCount) + ")";
+                std::cerr << '\r' << program << ": " << line
+                          << std::string(
+                                 progress.size() > line.size() ? progress.size() - line.size() : 0,
+                                 ' ')
+                          << std::flush;
+                progress = line;
+                series.timings.push_back({n, timeSort(sort.sort, timingInput(n, sorted), plan)});
+            }
+            all.push_back(series);
+        }
+    }
+    std::cerr << '\r' << program << ": done"
+              << std::string(progress.size() > 4 ? progress.size() - 4 : 0, ' ') << '\n';
+
+    for (const char* input : {"random", "sorted"}) printTable(all, input, plan.repetitions);
+    const std::string title = "Time per sort: " + cpuName() + ", " + compilerName() +
+                              ", bubble kernel " + kernelName(chosenKernel());
+    if (!writeFile("sort_timing.csv", csvOf(all)) ||
+        !writeFile("sort_timing.svg", timingSvg(all, title))) {
+        return 1;
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+    std::cout << title << "\nWrote sort_timing.csv and sort_timing.svg (the timing took "
+              << duration(took.count()) << ").\n";
+    return 0;
+}
