@@ -1,7 +1,7 @@
 """Traces the bubble-pass kernel's pipeline (bubble/kernel/simdpasses.cpp) step by step on a
 small array, checks it against the plain loop, and draws kernel-trace.png.
 
-The trace does what the kernel's sweep does, register by register and lane by lane: R carry
+The trace does what the kernel's sweeps do, chained ones included, register by register and lane by lane: R carry
 registers of L lanes, stage s in register s % R, lane L - 1 - s // R; each step, register 0
 takes the last register's previous emission one lane down with the next input on top, every
 other register takes its predecessor's, each stage emits min(carry, in) and keeps the max.
@@ -52,10 +52,59 @@ def sweep(buf, length, passes, lanes, registers, trace=None):
                           "emitted": emitted_by_stage, "output": out})
 
 
+def chained_sweeps(buf, length, sweeps, lanes, registers, trace=None):
+    """`sweeps` whole sweeps back to back, as the kernel's chainedSweeps, for length of at
+    least 2 * stages: the pipeline fills once and drains once. In each later sweep, stage j
+    meets the sweep's first value at step 2j: it emits its carry (its pass's last value) and
+    takes that value as its new carry. Sweep s + 1 reads position i when sweep s has written
+    it, delay = 2 * stages - 1 steps after reading it."""
+    stages = lanes * registers
+    delay = 2 * stages - 1
+    where = lambda s: (s % registers, lanes - 1 - s // registers)  # register, lane
+    carry = [[LOW] * lanes for _ in range(registers)]
+    emitted = [[LOW] * lanes for _ in range(registers)]
+
+    def step(value, crossing, output_at):
+        nonlocal carry, emitted
+        first = emitted[registers - 1][1:] + [value]
+        inputs = [first] + [emitted[r - 1] for r in range(1, registers)]
+        pairs = [[(c, x) if (r, lane) == crossing else (min(c, x), max(c, x))
+                  for lane, (c, x) in enumerate(zip(carry[r], inputs[r]))]
+                 for r in range(registers)]
+        emitted = [[e for e, _ in row] for row in pairs]
+        carry = [[c for _, c in row] for row in pairs]
+        if output_at is not None:
+            buf[output_at] = emitted[registers - 1][0]
+        if trace is not None:
+            by_stage = [carry[where(s)[0]][where(s)[1]] for s in range(stages)]
+            emitted_by_stage = [emitted[where(s)[0]][where(s)[1]] for s in range(stages)]
+            boundary = None if crossing is None else next(
+                s for s in range(stages) if where(s) == crossing)
+            trace.append({"input": value, "carry": by_stage, "emitted": emitted_by_stage,
+                          "output": None if output_at is None else buf[output_at],
+                          "boundary": boundary})
+
+    for i in range(length):  # the first sweep fills the pipeline
+        step(buf[i], None, i - delay if i >= delay else None)
+    for _ in range(1, sweeps):
+        for i in range(length):
+            j, odd = divmod(i, 2)
+            crossing = where(j) if not odd and j < stages else None
+            step(buf[i], crossing, i - delay + (length if i < delay else 0))
+    buf[length:] = [HIGH] * (2 * stages)
+    for i in range(delay):  # pads push the last outputs out
+        step(buf[length + i], None, length - delay + i)
+
+
 def kernel_passes(values, passes, lanes, registers, trace=None):
     stages = lanes * registers
     buf = list(values) + [HIGH] * (2 * stages)
     left = passes
+    whole = passes // stages
+    if whole >= 2 and len(values) >= 2 * stages:  # as the kernel's runPasses
+        chained_sweeps(buf, len(values), whole, lanes, registers, trace)
+        trace = None
+        left -= whole * stages
     while len(values) >= 2 and left > 0:
         buf[len(values):] = [HIGH] * (2 * stages)
         sweep(buf, len(values), min(stages, left), lanes, registers, trace)
@@ -67,7 +116,7 @@ def kernel_passes(values, passes, lanes, registers, trace=None):
 def check():
     rng = random.Random(5)
     for _ in range(400):
-        lanes, registers = rng.choice([(4, 2), (4, 3), (2, 2), (8, 1), (1, 1)])
+        lanes, registers = rng.choice([(4, 2), (4, 3), (2, 2), (8, 1), (1, 1), (2, 1)])
         length = rng.randrange(0, 30)
         values = [rng.choice([LOW, HIGH, rng.randrange(-5, 6)]) for _ in range(length)]
         for passes in range(0, length + 2):
@@ -157,6 +206,54 @@ def draw(out):
     fig.savefig(os.path.join(out, "kernel-trace.png"), dpi=100)
 
 
+def draw_chain(out):
+    """Two sweeps back to back on a small pipeline: the boundary cells, where a stage takes
+    the next sweep's first value as its carry, run down the stages two steps apart."""
+    import matplotlib
+
+    matplotlib.use("Agg")
+    import matplotlib.pyplot as plt
+
+    values = [7, 3, 9, 1, 8, 2, 6, 4, 5, 0]
+    lanes, registers = 2, 2
+    stages = lanes * registers
+    trace = []
+    result = kernel_passes(values, 2 * stages, lanes, registers, trace)
+    assert result == plain_passes(values, 2 * stages)
+    show = lambda v: "" if v is None else "−∞" if v == LOW else "+∞" if v == HIGH else str(v)
+    rows = ["input"] + [f"stage {s}" for s in range(stages)] + ["output"]
+    fig, pipe = plt.subplots(figsize=(15, 3.6))
+    for t, step in enumerate(trace):
+        column = [step["input"]] + step["carry"] + [step["output"]]
+        emissions = [None] + step["emitted"] + [None]
+        for y, (v, e) in enumerate(zip(column, emissions)):
+            crossing = step["boundary"] is not None and y == step["boundary"] + 1
+            edge = y in (0, len(rows) - 1)
+            second = t >= len(values) + 2 * (y - 1)  # the stage is in the second sweep
+            shade = "#dfe8f5" if edge and v is not None else "#d9f0d3" if second else "#fbe3c4"
+            if not edge and v in (LOW, HIGH):
+                shade = "white"
+            pipe.add_patch(plt.Rectangle((t, y), 1, 1, facecolor=shade,
+                                         edgecolor="#d62728" if crossing else "#bbbbbb",
+                                         linewidth=2.5 if crossing else 1, zorder=2 if crossing else 1))
+            if e is None or e == LOW:
+                pipe.text(t + 0.5, y + 0.5, show(v), ha="center", va="center", fontsize=7)
+            else:
+                pipe.text(t + 0.5, y + 0.36, show(v), ha="center", va="center", fontsize=6.5)
+                pipe.text(t + 0.5, y + 0.74, show(e), ha="center", va="center", fontsize=5.5,
+                          color="#1f5fbf")
+    pipe.axvline(len(values), color="#333333", linewidth=1)
+    pipe.set(xlim=(0, len(trace)), ylim=(len(rows), 0), xlabel="time step",
+             title=f"Two sweeps back to back, {2 * stages} passes on {stages} stages: "
+                   "sweep 1 orange, sweep 2 green; in a red cell a stage emits its carry and "
+                   "takes sweep 2's first value")
+    pipe.set_yticks([y + 0.5 for y in range(len(rows))], rows, fontsize=7)
+    pipe.set_xticks([t + 0.5 for t in range(0, len(trace), 2)], range(0, len(trace), 2),
+                    fontsize=7)
+    fig.tight_layout()
+    fig.savefig(os.path.join(out, "kernel-chain.png"), dpi=100)
+
+
 if __name__ == "__main__":
     check()
     print("kernel trace: equals the plain loop")
@@ -165,3 +262,4 @@ if __name__ == "__main__":
     target = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     if target != "--check":
         draw(target)
+        draw_chain(target)

@@ -74,10 +74,14 @@ TEST_P(KernelTest, leavesTheArrayThePlainLoopLeavesAfterEveryPassCount) {
 TEST_P(KernelTest, leavesTheArrayThePlainLoopLeavesAcrossSweeps) {
     const int sweep = kernelSweepPasses(GetParam());
     std::mt19937 random(7);
-    // Ascending and without repeats, whatever the sweep (the plain loop's is one pass).
-    const std::set<int> passCounts{1,         sweep - 1,     sweep,    sweep + 1, 2 * sweep - 1,
-                                   2 * sweep, 2 * sweep + 1, 3 * sweep};
-    for (int len : {sweep - 1, sweep, sweep + 1, 2 * sweep + 3}) {
+    // Ascending and without repeats, whatever the sweep (the plain loop's is one pass). From
+    // two whole sweeps on, arrays of 2 * sweep values or more run them back to back (chained),
+    // with any remainder after them.
+    const std::set<int> passCounts{
+        1,         sweep - 1,     sweep,     sweep + 1,     2 * sweep - 1,
+        2 * sweep, 2 * sweep + 1, 3 * sweep, 3 * sweep + 5, 4 * sweep};
+    for (int len :
+         {sweep - 1, sweep, sweep + 1, 2 * sweep - 1, 2 * sweep, 2 * sweep + 3, 4 * sweep + 5}) {
         expectPlainResults(GetParam(), roughData(len, random),
                            {passCounts.begin(), passCounts.end()});
     }

@@ -19,14 +19,47 @@ BUBBLE_ALWAYS_INLINE Ops::V startingCarry(int r, int passes) {
     return Ops::load(start);
 }
 
+// A stage's step at a sweep boundary, when its input is the first value of the next sweep: it
+// emits its carry, the last value of its pass, and takes that input as its new carry. Only the
+// lane where `lowAt` holds INT_MIN and `highAt` INT_MAX does so; the others step as usual.
+BUBBLE_ALWAYS_INLINE void boundaryStage(Ops::V& carry, Ops::V& emitted, Ops::V in, Ops::V lowAt,
+                                        Ops::V highAt) {
+    emitted = Ops::min(carry, Ops::max(in, highAt));
+    carry = Ops::max(Ops::min(carry, lowAt), in);
+}
+
+// Register r's stage: at the boundary when r is B, as usual otherwise (B = -1: no boundary).
+template <int B, int r>
+BUBBLE_ALWAYS_INLINE void stageOf(Ops::V& carry, Ops::V& emitted, Ops::V in, Ops::V lowAt,
+                                  Ops::V highAt) {
+    if constexpr (B == r) {
+        boundaryStage(carry, emitted, in, lowAt, highAt);
+    } else {
+        stage(carry, emitted, in);
+    }
+}
+
 // Every register behind register 0 takes its predecessor's output, the last register first,
 // so that each reads what its predecessor emitted at the previous step. S counts the registers
 // from the last one down: 0 .. Registers - 2.
-template <int Registers, int... S>
+template <int B, int Registers, int... S>
 BUBBLE_ALWAYS_INLINE void laterStages(std::integer_sequence<int, S...>, Ops::V (&carry)[Registers],
-                                      Ops::V (&emitted)[Registers]) {
+                                      Ops::V (&emitted)[Registers], Ops::V lowAt, Ops::V highAt) {
     constexpr int last = Registers - 1;
-    (stage(carry[last - S], emitted[last - S], emitted[last - S - 1]), ...);
+    (stageOf<B, last - S>(carry[last - S], emitted[last - S], emitted[last - S - 1], lowAt, highAt),
+     ...);
+}
+
+// One step of every stage: register 0 takes the last register's previous output one lane
+// down, and the input *in on top. Register B's stage in the boundary lane crosses a sweep
+// boundary (B = -1: none does).
+template <int B, int Registers>
+BUBBLE_ALWAYS_INLINE void step(Ops::V (&carry)[Registers], Ops::V (&emitted)[Registers],
+                               const int* in, Ops::V lowAt, Ops::V highAt) {
+    const Ops::V first = Ops::shiftIn(emitted[Registers - 1], in);
+    laterStages<B, Registers>(std::make_integer_sequence<int, Registers - 1>{}, carry, emitted,
+                              lowAt, highAt);
+    stageOf<B, 0>(carry[0], emitted[0], first, lowAt, highAt);
 }
 
 // Runs `passes` (at most lanes * Registers) passes over buf[0..len). buf must hold INT_MAX in
@@ -38,17 +71,87 @@ BUBBLE_ALWAYS_INLINE void sweep(std::integer_sequence<int, R...>, int* buf, int 
     constexpr int stages = Ops::lanes * Registers;
     Ops::V carry[Registers] = {startingCarry<Registers>(R, passes)...};
     Ops::V emitted[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
+    const Ops::V unused = Ops::broadcast(0);  // no stage crosses a boundary here
 
     const int delay = stages + passes - 1;
     const std::ptrdiff_t steps = static_cast<std::ptrdiff_t>(len) + delay;
     for (std::ptrdiff_t t = 0; t < steps; ++t) {
-        // Register 0 takes the last register's previous output one lane down, the input on top;
-        // every other register takes its predecessor's, last register first.
-        const Ops::V first = Ops::shiftIn(emitted[Registers - 1], buf + t);
-        laterStages<Registers>(std::make_integer_sequence<int, Registers - 1>{}, carry, emitted);
-        stage(carry[0], emitted[0], first);
+        step<-1, Registers>(carry, emitted, buf + t, unused, unused);
         // Only lane 0 counts; the other lanes land on slots that later steps overwrite.
         if (t >= delay) Ops::store(buf + t - delay, emitted[Registers - 1]);
+    }
+}
+
+// The first 2 * stages steps of a chained sweep, i0 = 2 * Registers * g, for the stages in
+// lane group g (lane lanes - 1 - g): stage j = B + Registers * g crosses the boundary at step
+// 2j, and every step stores the output of step i - delay, the previous sweep's tail until
+// i reaches delay.
+template <int Registers, int... B>
+BUBBLE_ALWAYS_INLINE void boundarySteps(std::integer_sequence<int, B...>,
+                                        Ops::V (&carry)[Registers], Ops::V (&emitted)[Registers],
+                                        int* buf, std::ptrdiff_t len, std::ptrdiff_t i0,
+                                        Ops::V lowAt, Ops::V highAt) {
+    constexpr std::ptrdiff_t delay = std::ptrdiff_t{2} * Ops::lanes * Registers - 1;
+    const auto output = [&](std::ptrdiff_t i) {
+        Ops::store(buf + i - delay + (i < delay ? len : 0), emitted[Registers - 1]);
+    };
+    ((step<B, Registers>(carry, emitted, buf + i0 + 2 * B, lowAt, highAt), output(i0 + 2 * B),
+      step<-1, Registers>(carry, emitted, buf + i0 + 2 * B + 1, lowAt, highAt),
+      output(i0 + 2 * B + 1)),
+     ...);
+}
+
+// Runs `sweeps` full sweeps (stages passes each) over buf[0..len) back to back, for len of at
+// least 2 * stages: the pipeline fills once and drains once. The next sweep's input is this
+// sweep's output, stored delay = 2 * stages - 1 steps after its input was read, so before the
+// next sweep reads it while len > delay. At a boundary each stage takes the next sweep's first
+// value as its carry, stage j at the sweep's step 2j. buf must have the 2 * stages slots
+// behind the data, as for sweep; they end up spoilt.
+template <int Registers, int... R>
+BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registers, int* buf,
+                                        int len, int sweeps) {
+    constexpr int lanes = Ops::lanes;
+    constexpr std::ptrdiff_t stages = std::ptrdiff_t{lanes} * Registers;
+    constexpr std::ptrdiff_t delay = 2 * stages - 1;
+    Ops::V carry[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
+    Ops::V emitted[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
+    const Ops::V unused = Ops::broadcast(0);  // for the steps where no stage crosses
+
+    // The masks that put lane group g's stages across the boundary: lane lanes - 1 - g.
+    Ops::V lowAt[lanes];
+    Ops::V highAt[lanes];
+    for (int g = 0; g < lanes; ++g) {
+        alignas(64) int low[lanes];
+        alignas(64) int high[lanes];
+        for (int lane = 0; lane < lanes; ++lane) {
+            const bool crossing = lane == lanes - 1 - g;
+            low[lane] = crossing ? INT_MIN : INT_MAX;
+            high[lane] = crossing ? INT_MAX : INT_MIN;
+        }
+        lowAt[g] = Ops::load(low);
+        highAt[g] = Ops::load(high);
+    }
+
+    for (std::ptrdiff_t i = 0; i < len; ++i) {  // the first sweep fills the pipeline
+        step<-1, Registers>(carry, emitted, buf + i, unused, unused);
+        if (i >= delay) Ops::store(buf + i - delay, emitted[Registers - 1]);
+    }
+    for (int s = 1; s < sweeps; ++s) {
+        for (int g = 0; g < lanes; ++g) {
+            boundarySteps<Registers>(registers, carry, emitted, buf, len, 2 * Registers * g,
+                                     lowAt[g], highAt[g]);
+        }
+        for (std::ptrdiff_t i = 2 * stages; i < len; ++i) {
+            step<-1, Registers>(carry, emitted, buf + i, unused, unused);
+            Ops::store(buf + i - delay, emitted[Registers - 1]);
+        }
+    }
+    // The last sweep drains: pads push the outputs still in the pipeline out. Earlier sweeps'
+    // stores have spoilt the pads; the last sweep's come after the drain has read them.
+    std::fill(buf + len, buf + len + 2 * stages, INT_MAX);
+    for (std::ptrdiff_t i = 0; i < delay; ++i) {
+        step<-1, Registers>(carry, emitted, buf + len + i, unused, unused);
+        Ops::store(buf + len - delay + i, emitted[Registers - 1]);
     }
 }
 
@@ -60,7 +163,14 @@ void runPasses(int* arr, int len, int passes) {
     constexpr std::size_t tail = std::size_t{2} * stages;  // room for the pads behind the data
     std::vector<int> buf(static_cast<std::size_t>(len) + tail);
     std::copy_n(arr, len, buf.begin());
-    for (int left = passes; left > 0; left -= stages) {
+    int left = passes;
+    // Whole sweeps back to back where the array is long enough; the rest, sweep by sweep.
+    if (const int whole = passes / stages; whole >= 2 && len >= 2 * stages) {
+        chainedSweeps<Registers>(std::make_integer_sequence<int, Registers>{}, buf.data(), len,
+                                 whole);
+        left -= whole * stages;
+    }
+    for (; left > 0; left -= stages) {
         std::fill(buf.begin() + len, buf.end(), INT_MAX);
         sweep<Registers>(std::make_integer_sequence<int, Registers>{}, buf.data(), len,
                          std::min(stages, left));
