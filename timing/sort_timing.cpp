@@ -162,7 +162,7 @@ int main() {
                                  ' ')
                           << std::flush;
                 progress = line;
-                series.timings.push_back({n, timeSort(sort.sort, timingInput(n, sorted), plan)});
+                series.timings.push_back({n, timeSort(sort.sort, n, sorted, plan)});
             }
             all.push_back(series);
         }

@@ -17,8 +17,8 @@ std::vector<long> timingSizes(long largest) {
     return sizes;
 }
 
-std::vector<int> timingInput(long n, bool sorted) {
-    std::mt19937 random(1);
+std::vector<int> timingInput(long n, bool sorted, unsigned seed) {
+    std::mt19937 random(seed);
     std::vector<int> values(static_cast<std::size_t>(n));
     std::generate(values.begin(), values.end(),
                   [&random] { return static_cast<int>(random() % 100000); });
@@ -42,13 +42,14 @@ bool takesTheNextSize(const Series& series, long next, double limitSeconds) {
     return foreseen <= limitSeconds;
 }
 
-double timeSort(const SortFunction& sort, const std::vector<int>& input, const TimingPlan& plan) {
+double timeSort(const SortFunction& sort, long n, bool sorted, const TimingPlan& plan) {
     using Clock = std::chrono::steady_clock;
-    const int len = static_cast<int>(input.size());
-    // Sorts `count` fresh copies, made before the clock starts; seconds per sort.
+    const int len = static_cast<int>(n);
+    // Sorts `count` arrays, made before the clock starts; seconds per sort.
     const auto round = [&](long count) {
-        std::vector<int> copies(static_cast<std::size_t>(count) * input.size());
+        std::vector<int> copies(static_cast<std::size_t>(count) * static_cast<std::size_t>(len));
         for (long i = 0; i < count; ++i) {
+            const std::vector<int> input = timingInput(n, sorted, static_cast<unsigned>(i + 1));
             std::copy(input.begin(), input.end(), copies.begin() + i * len);
         }
         const Clock::time_point start = Clock::now();

@@ -32,8 +32,9 @@ struct Series {
 // 100, 200, 500, 1000, ... up to `largest`: even steps on a log scale.
 std::vector<long> timingSizes(long largest);
 
-// The same values for every sort: random ints from 0 to 99999, or those values ascending.
-std::vector<int> timingInput(long n, bool sorted);
+// The same values for every sort: random ints from 0 to 99999, a set of them for each seed,
+// or those values ascending.
+std::vector<int> timingInput(long n, bool sorted, unsigned seed = 1);
 
 // Whether the sort takes the next size: the time there, foreseen from the last by the growth
 // measured so far (n² before there is any), stays within the limit.
@@ -50,5 +51,8 @@ struct TimingPlan {
     double limitSeconds = 1.0;  // a sort stops growing once it would take longer
 };
 
-// The best time per sort of `sort` on a copy of `input`, over the plan's repetitions.
-double timeSort(const SortFunction& sort, const std::vector<int>& input, const TimingPlan& plan);
+// The best time per sort of `sort` on inputs of n values, over the plan's repetitions. A round
+// that sorts many arrays gives each its own values (seeds 1, 2, ...): a CPU that saw the same
+// few thousand values sorted again and again would learn their branches, and sort faster
+// than any new input lets it.
+double timeSort(const SortFunction& sort, long n, bool sorted, const TimingPlan& plan);
