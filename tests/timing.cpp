@@ -97,8 +97,10 @@ std::string xmlProblem(const std::string& xml) {
             open.pop_back();
             continue;
         }
-        if (std::count(tag.begin(), tag.end(), '"') % 2 != 0 || tag.find('<') != std::string::npos)
+        if (std::count(tag.begin(), tag.end(), '"') % 2 != 0 ||
+            tag.find('<') != std::string::npos) {
             return "<" + tag + ">";
+        }
         if (tag.back() != '/') open.push_back(tag.substr(0, tag.find(' ')));
     }
     return open.empty() ? "" : "<" + open.back() + "> never closed";

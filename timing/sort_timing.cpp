@@ -31,13 +31,15 @@ std::vector<TimedSort> sortsToTime() {
     // Quick sort on sorted input recurses n deep: capped well below what a 1 MB stack
     // (Windows' default) holds.
     return {
-        {"bubble (" + kernel + ")", [](int* a, int n) { bubblePasses(a, n, n - 1); }, 1'000'000,
+        {"bubble (" + kernel + ")", "the bubble kernel",
+         [](int* a, int n) { bubblePasses(a, n, n - 1); }, 1'000'000, 1'000'000},
+        {"bubble (plain)", "the plain bubble loop",
+         [](int* a, int n) { plainBubblePasses(a, n, n - 1); }, 1'000'000, 1'000'000},
+        {"merge", "merge sort", [](int* a, int n) { mergeSort(a, 0, n - 1); }, 1'000'000,
          1'000'000},
-        {"bubble (plain)", [](int* a, int n) { plainBubblePasses(a, n, n - 1); }, 1'000'000,
+        {"quick", "quick sort", [](int* a, int n) { quickSort(a, 0, n - 1); }, 1'000'000, 10'000},
+        {"std::sort", "std::sort", [](int* a, int n) { std::sort(a, a + n); }, 1'000'000,
          1'000'000},
-        {"merge", [](int* a, int n) { mergeSort(a, 0, n - 1); }, 1'000'000, 1'000'000},
-        {"quick", [](int* a, int n) { quickSort(a, 0, n - 1); }, 1'000'000, 10'000},
-        {"std::sort", [](int* a, int n) { std::sort(a, a + n); }, 1'000'000, 1'000'000},
     };
 }
 
@@ -152,7 +154,7 @@ int main() {
             const long cap = sorted ? sort.largestSorted : sort.largestRandom;
             for (long n : sizes) {
                 if (n > cap || !takesTheNextSize(series, n, plan.limitSeconds)) break;
-                const std::string line = "timing " + sort.name + " on " + series.input +
+                const std::string line = "timing " + sort.what + " on " + series.input +
                                          " input, n = " + std::to_string(n) + " (series " +
                                          std::to_string(all.size() + 1) + " of " +
                                          std::to_string(seriesCount) + ")";

@@ -10,7 +10,8 @@
 using SortFunction = std::function<void(int* arr, int len)>;
 
 struct TimedSort {
-    std::string name;  // "merge", "bubble (avx512)"
+    std::string name;  // in the table and the picture: "merge", "bubble (avx512)"
+    std::string what;  // in the progress line, the same on every CPU: "the bubble kernel"
     SortFunction sort;
     long largestRandom;  // the largest n timed on random input
     long largestSorted;  // and on sorted input: quick sort recurses n deep there
