@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <iostream>
 #include <streambuf>
-#include <system_error>
+
+#include "systemerror.h"
 
 namespace {
 
@@ -55,8 +56,7 @@ void checkAtExit() {
     if (recorder.firstError() == 0 && flushed && !std::ferror(stdout)) return;
     const int error =
         recorder.firstError() != 0 ? recorder.firstError() : (errno != 0 ? errno : EIO);
-    std::cerr << givenName << ": standard output: " << std::generic_category().message(error)
-              << std::endl;
+    std::cerr << givenName << ": standard output: " << systemErrorText(error) << std::endl;
     std::_Exit(1);  // exit is under way with the old status; end it here with 1
 }
 

@@ -12,20 +12,12 @@
 
 #include "decimal.h"
 #include "excerpt.h"
+#include "systemerror.h"
 
 namespace {
 
 using Traits = std::char_traits<char>;
 const int endOfInput = Traits::eof();
-
-// An OS message with a capital first letter, as glibc gives them and MSVC's library does not
-// ("no such file or directory"): the same text on every system.
-std::string sentence(std::string message) {
-    if (!message.empty() && message[0] >= 'a' && message[0] <= 'z') {
-        message[0] = static_cast<char>(message[0] - 'a' + 'A');
-    }
-    return message;
-}
 
 // The data set's bytes, taken from the reader a block at a time: the block is the only
 // buffer the reading keeps, whatever the fields hold. Counts lines as it goes.
@@ -258,7 +250,11 @@ int readDataSet(std::istream& in, DataSetBuffer& buffer, DataSetNotes* notes) {
             } catch (const std::bad_alloc&) {
                 throw;
             } catch (const std::system_error& error) {
-                throw DataSetReadError(sentence(error.code().message()));
+                // An errno, or a Windows error that the library maps to one.
+                const std::error_condition condition = error.code().default_error_condition();
+                throw DataSetReadError(condition.category() == std::generic_category()
+                                           ? systemErrorText(condition.value())
+                                           : "the stream failed");
             } catch (const std::exception&) {
                 throw DataSetReadError("the stream failed");
             }
@@ -272,8 +268,7 @@ std::size_t readDataSetBlock(std::FILE* file, char* into, std::size_t size) {
     // Short of the end of the file, a short read is an error, whether or not the C library
     // flags it (Wine's does not, reading a file opened for writing).
     if (got < size && (std::ferror(file) || !std::feof(file))) {
-        throw DataSetReadError(errno != 0 ? sentence(std::generic_category().message(errno))
-                                          : "the file could not be read");
+        throw DataSetReadError(errno != 0 ? systemErrorText(errno) : "the file could not be read");
     }
     return got;
 }
@@ -288,13 +283,13 @@ DataSetFile openDataSet(const std::string& fileName, std::string& reason) {
     // A directory may open as a file, but it holds no data set.
     std::error_code ignored;
     if (std::filesystem::is_directory(fileName, ignored)) {
-        reason = sentence(std::make_error_code(std::errc::is_a_directory).message());
+        reason = systemErrorText(EISDIR);
         return nullptr;
     }
     errno = 0;
     DataSetFile file(std::fopen(fileName.c_str(), "rb"));
     if (!file) {
-        reason = errno != 0 ? sentence(std::generic_category().message(errno)) : "cannot be opened";
+        reason = errno != 0 ? systemErrorText(errno) : "cannot be opened";
     }
     return file;
 }

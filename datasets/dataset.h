@@ -102,7 +102,7 @@ struct FileCloser {
 using DataSetFile = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a data set for reading as bytes. On failure the result is null and `reason` says
-// why, as the OS puts it.
+// why, in the words of systemErrorText.
 DataSetFile openDataSet(const std::string& fileName, std::string& reason);
 
 // readDataSet on the named file. A file that cannot be opened for reading stores nothing,

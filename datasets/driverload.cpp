@@ -8,15 +8,9 @@
 #include <system_error>
 
 #include "dataset.h"
+#include "utf8path.h"
 
 namespace {
-
-// UTF-8, whatever the folder's name: path::string() throws under MSVC for a name outside
-// the ANSI code page.
-std::string utf8(const std::filesystem::path& path) {
-    const auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
 
 std::string workingDirectory() {
     std::error_code error;
@@ -24,23 +18,17 @@ std::string workingDirectory() {
     return error ? std::string("(unknown)") : utf8(path);
 }
 
-// Where the build put a copy of fileName, when one is there and it is not the working
-// directory: the folder a learner who runs the program from elsewhere (an IDE) wants.
-std::string buildCopyFolder(const std::string& fileName) {
-#ifdef DATA_SET_COPY_FOLDER
+}  // namespace
+
+std::string dataSetCopyFolder(const std::string& folder, const std::string& fileName) {
     std::error_code error;
-    const std::filesystem::path folder(DATA_SET_COPY_FOLDER);
-    if (std::filesystem::is_regular_file(folder / fileName, error) &&
-        !std::filesystem::equivalent(folder, std::filesystem::current_path(error), error)) {
-        return DATA_SET_COPY_FOLDER;
+    const std::filesystem::path path = pathFromUtf8(folder);
+    if (std::filesystem::is_regular_file(path / pathFromUtf8(fileName), error) &&
+        !std::filesystem::equivalent(path, std::filesystem::current_path(error), error)) {
+        return folder;
     }
-#else
-    static_cast<void>(fileName);
-#endif
     return "";
 }
-
-}  // namespace
 
 bool loadDataSetOrReport(const char* program, const std::string& fileName, DataSetBuffer& buffer,
                          std::ostream& errors) {
@@ -49,7 +37,11 @@ bool loadDataSetOrReport(const char* program, const std::string& fileName, DataS
     if (!file) {
         errors << program << ": " << fileName << ": cannot open the file for reading: " << reason
                << " (looked in " << workingDirectory();
-        const std::string copy = buildCopyFolder(fileName);
+#ifdef DATA_SET_COPY_FOLDER
+        const std::string copy = dataSetCopyFolder(DATA_SET_COPY_FOLDER, fileName);
+#else
+        const std::string copy;
+#endif
         if (!copy.empty()) errors << "; the build put a copy in " << copy;
         errors << ")\n";
         return false;

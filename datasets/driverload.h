@@ -17,3 +17,7 @@ bool loadDataSetOrReport(const char* program, const std::string& fileName, DataS
 // The reading and reporting half of loadDataSetOrReport, on bytes from `read`.
 bool readDataSetOrReport(const char* program, const std::string& fileName,
                          const DataSetReader& read, DataSetBuffer& buffer, std::ostream& errors);
+
+// `folder` (UTF-8) when it holds fileName and is not the working directory, else "": where
+// the build put a copy of the data set, for a learner who runs the program elsewhere (an IDE).
+std::string dataSetCopyFolder(const std::string& folder, const std::string& fileName);

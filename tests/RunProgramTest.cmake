@@ -15,8 +15,8 @@
 #   check.cmake   included instead of comparing stdout: it reads ${actual} and sets
 #                 ${check_failure} to what it found wrong
 #   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
-#                 in it stands for the working directory of the run, PROGRAMDIR for the
-#                 program's folder as the build names it
+#                 in it stands for the working directory of the run (WORKDIR/ ends in the
+#                 system's separator), PROGRAMDIR for the program's folder as the build names it
 #   status        the expected exit status (otherwise 0)
 #   environment   NAME=VALUE lines, set in the program's environment
 #   failing_new   [new[]:]SIZE:NTH, for a test-only build whose NTH allocation (of an array,
@@ -143,9 +143,9 @@ endif()
 case_file(stderr expected_stderr)
 if(STDOUT_MODE)
   set(expected_status 1)
-  set(reason "No space left on device")
+  set(reason "the disk is full")
   if(STDOUT_MODE STREQUAL "closed")
-    set(reason "Bad file descriptor")
+    set(reason "it is not open (closed before the program started?)")
   endif()
   file(READ ${expected_stderr} case_stderr)  # what the case says there anyway (progress)
   set(expected_stderr ${RUN_DIR}/stdout_mode_stderr)
@@ -169,12 +169,16 @@ endif()
 
 # The working directory as the program names it.
 file(REAL_PATH ${run_dir} here)
+set(separator "/")
 if(windows_program AND CMAKE_HOST_WIN32)
   file(TO_NATIVE_PATH ${here} here)
+  set(separator "\\")
 elseif(windows_program)
   string(REPLACE "/" "\\" here "Z:${here}")
+  set(separator "\\")
 endif()
 file(READ ${expected_stderr} expected_text)
+string(REPLACE "WORKDIR/" "${here}${separator}" expected_text "${expected_text}")
 string(REPLACE "WORKDIR" "${here}" expected_text "${expected_text}")
 get_filename_component(program_dir ${PROGRAM} DIRECTORY)
 string(REPLACE "PROGRAMDIR" "${program_dir}" expected_text "${expected_text}")

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <ios>
 #include <new>
 #include <sstream>
@@ -15,6 +18,8 @@
 
 #include "dataset.h"
 #include "driverload.h"
+#include "systemerror.h"
+#include "utf8path.h"
 
 namespace {
 
@@ -294,7 +299,8 @@ TEST(ReadDataSet, rejectsAFieldAsSoonAsItHoldsNoNumber) {
 
 TEST(ReadDataSet, readFailuresAreNeverTheEndOfTheFile) {
     expectReadError(std::ios_base::failure("read", std::make_error_code(std::errc::io_error)),
-                    "Input/output error");
+                    "the device failed to read or write it");
+    expectReadError(std::ios_base::failure("read"), "the stream failed");
     expectReadError(std::runtime_error("a library's own words"), "the stream failed");
     expectReadError(std::bad_alloc(), "out of memory");
 }
@@ -303,7 +309,7 @@ TEST(ReadDataSet, readFailuresAreNeverTheEndOfTheFile) {
 // that from the end of the file. Here it fails after some bytes have come through.
 TEST(LoadDataSetOrReport, aFileThatFailsHalfwayIsAReadErrorNeverAShortDataSet) {
     const std::string path = testing::TempDir() + "write_only_data_set.csv";
-    const DataSetFile writeOnly(std::fopen(path.c_str(), "wb"));
+    DataSetFile writeOnly(std::fopen(path.c_str(), "wb"));
     ASSERT_TRUE(writeOnly);
     for (const std::string first : {"", "1,2", "1,2,", "-", "1\n"}) {
         bool served = false;
@@ -320,6 +326,7 @@ TEST(LoadDataSetOrReport, aFileThatFailsHalfwayIsAReadErrorNeverAShortDataSet) {
         EXPECT_EQ(said.substr(0, prefix.size()), prefix) << first;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     }
+    writeOnly.reset();  // Windows removes no file that is open
     std::remove(path.c_str());
 }
 
@@ -336,3 +343,34 @@ TEST(LoadDataSet, fileThatCannotBeReadStoresNothingAndSaysNothing) {
 }
 
 }  // namespace
+
+// Every library words these in its own way: the messages take the project's, the same bytes
+// everywhere.
+TEST(SystemErrorText, givesTheProjectsOwnWordsForEachErrno) {
+    const std::pair<int, const char*> reasons[] = {
+        {ENOENT, "there is no such file or folder"},
+        {EACCES, "access to it was refused (its permissions, or another program holding it)"},
+        {EISDIR, "that is a folder, not a file"},
+        {EIO, "the device failed to read or write it"},
+        {ENOSPC, "the disk is full"},
+        {EROFS, "the disk or folder is read-only"},
+        {EMFILE, "the program has opened too many files"},
+        {ENAMETOOLONG, "the name is too long for the system"},
+        {EINVAL, "the name or the request is not valid here"},
+        {0, "system error 0"},
+        {9999, "system error 9999"},
+    };
+    for (const auto& [error, text] : reasons) EXPECT_EQ(systemErrorText(error), text) << error;
+}
+
+// The build folder reaches the program as UTF-8, which MSVC's narrow paths would read in the
+// ANSI code page.
+TEST(DataSetCopyFolder, namesAFolderBeyondAsciiAsItIs) {
+    const std::string folder = testing::TempDir() + "caf\xC3\xA9 \xE2\x82\xAC";
+    std::filesystem::create_directories(pathFromUtf8(folder));
+    { std::ofstream(pathFromUtf8(folder) / "data.csv") << "1"; }
+    EXPECT_EQ(utf8(pathFromUtf8(folder)), folder);
+    EXPECT_EQ(dataSetCopyFolder(folder, "data.csv"), folder);
+    EXPECT_EQ(dataSetCopyFolder(folder, "other.csv"), "");
+    std::filesystem::remove_all(pathFromUtf8(folder));
+}

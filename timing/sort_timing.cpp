@@ -3,10 +3,11 @@
 // is the best of three rounds; a sort stops growing before it would take a second.
 // SORT_TIMING_LARGEST_N in the environment caps n (1000000 unless set).
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -21,6 +22,8 @@
 #include "sorttiming.h"
 #include "stdoutcheck.h"
 #include "svgplot.h"
+#include "systemerror.h"
+#include "utf8path.h"
 
 namespace {
 
@@ -113,16 +116,78 @@ void printTable(const std::vector<Series>& all, const std::string& input, int re
     std::cout << "\n\n";
 }
 
-bool writeFile(const std::string& name, const std::string& text) {
-    std::ofstream file(name, std::ios::binary);
-    file << text;
-    file.close();
-    if (!file) {
-        std::cerr << program << ": " << name << ": cannot write the file\n";
+// One of the files the run writes. It is tried before the timing starts, so that a folder
+// that cannot be written costs no timing, and written at the end.
+class OutputFile {
+  public:
+    explicit OutputFile(const char* name) : name_(name), path_(absolutePath(name)) {}
+
+    const std::string& path() const { return path_; }
+
+    // Whether the file can be written, said on standard error when not. Leaves a file that is
+    // there as it is, and makes an empty one where there was none.
+    bool tryOpen() {
+        std::error_code ignored;
+        const bool existed = std::filesystem::exists(name_, ignored);
+        const bool opens = open("ab") && close();
+        made_ = opens && !existed;
+        return opens;
+    }
+
+    // Removes the empty file that tryOpen made, if it did.
+    void removeIfMade() const {
+        std::error_code ignored;
+        if (made_) std::filesystem::remove(name_, ignored);
+    }
+
+    // Writes the whole text in place of what the file held; false, said on standard error, if
+    // that fails.
+    bool write(const std::string& text) {
+        if (!open("wb")) return false;
+        errno = 0;
+        if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+            fail();
+            std::fclose(file_);
+            return false;
+        }
+        return close();
+    }
+
+  private:
+    static std::string absolutePath(const char* name) {
+        std::error_code error;
+        const std::filesystem::path path = std::filesystem::absolute(name, error);
+        return error ? std::string(name) : utf8(path);
+    }
+
+    bool open(const char* mode) {
+        std::error_code ignored;
+        // Windows opens no folder and says only that access is refused: the same words on every
+        // system.
+        if (std::filesystem::is_directory(name_, ignored)) return fail(EISDIR);
+        errno = 0;
+        file_ = std::fopen(name_, mode);
+        return file_ != nullptr || fail();
+    }
+
+    bool close() {
+        errno = 0;
+        const bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+        return closed || fail();
+    }
+
+    bool fail(int error = errno) const {
+        std::cerr << program << ": " << path_ << ": cannot write the file: "
+                  << (error != 0 ? systemErrorText(error) : "the system gave no reason") << '\n';
         return false;
     }
-    return true;
-}
+
+    const char* name_;
+    std::string path_;
+    std::FILE* file_ = nullptr;  // open only inside tryOpen and write
+    bool made_ = false;
+};
 
 std::string csvOf(const std::vector<Series>& all) {
     std::string csv = "sort,input,n,seconds_per_sort\n";
@@ -144,6 +209,15 @@ int main() {
     const TimingPlan plan;
     const std::vector<long> sizes = timingSizes(largestSize());
     const std::vector<TimedSort> sorts = sortsToTime();
+    OutputFile csv("sort_timing.csv");
+    OutputFile svg("sort_timing.svg");
+    const bool csvOpens = csv.tryOpen();
+    const bool svgOpens = svg.tryOpen();
+    if (!csvOpens || !svgOpens) {
+        csv.removeIfMade();
+        svg.removeIfMade();
+        return 1;
+    }
 
     std::vector<Series> all;
     const int seriesCount = static_cast<int>(2 * sorts.size());
@@ -175,12 +249,12 @@ int main() {
     for (const char* input : {"random", "sorted"}) printTable(all, input, plan.repetitions);
     const std::string title = "Time per sort: " + cpuName() + ", " + compilerName() +
                               ", bubble kernel " + kernelName(chosenKernel());
-    if (!writeFile("sort_timing.csv", csvOf(all)) ||
-        !writeFile("sort_timing.svg", timingSvg(all, title))) {
-        return 1;
-    }
+    // Each file on its own: one that fails does not cost the other.
+    const bool csvWritten = csv.write(csvOf(all));
+    const bool svgWritten = svg.write(timingSvg(all, title));
+    if (!csvWritten || !svgWritten) return 1;
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
-    std::cout << title << "\nWrote sort_timing.csv and sort_timing.svg (the timing took "
+    std::cout << title << "\nWrote " << csv.path() << " and " << svg.path() << " (the timing took "
               << duration(took.count()) << ").\n";
     return 0;
 }
