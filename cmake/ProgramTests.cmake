@@ -26,7 +26,8 @@ function(add_program_test name build case labels launcher)
   string(REPLACE ";" "|" launcher "${launcher}")
   add_test(NAME ${name}
            COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${build}> -DCASE=${case}
-                   -DRUN_DIR=${programTestRuns}/${name} "-DLAUNCHER=${launcher}" ${ARGN}
+                   -DRUN_DIR=${programTestRuns}/${name} "-DLAUNCHER=${launcher}"
+                   -DCONFIG=$<CONFIG> ${ARGN}
                    -P ${programTestRunner})
   set_tests_properties(${name} PROPERTIES LABELS "${labels}" ${memoryLimits})
 endfunction()

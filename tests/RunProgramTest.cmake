@@ -1,7 +1,7 @@
 # Runs one whole-program case and compares what the program did with what the case expects,
 # with nothing but CMake, so that it runs wherever CMake does:
 #   cmake -DPROGRAM=path -DCASE=dir -DRUN_DIR=dir [-DSTDOUT_MODE=full|closed]
-#         [-DLAUNCHER=command|arg|...] -P RunProgramTest.cmake
+#         [-DLAUNCHER=command|arg|...] [-DCONFIG=Debug|Release|...] -P RunProgramTest.cmake
 # LAUNCHER runs the program: valgrind, or a cross build's emulator (qemu, wine), its words
 # separated by | (cmake itself would take some of them, -L say, as its own options). RUN_DIR is
 # this test's own scratch folder, emptied first; the program runs in RUN_DIR/run.
@@ -17,6 +17,8 @@
 #   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
 #                 in it stands for the working directory of the run (WORKDIR/ ends in the
 #                 system's separator), PROGRAMDIR for the program's folder as the build names it
+#   debug_stderr_start  what standard error starts with, before what `stderr` says, when the
+#                 program was built in the Debug configuration (CONFIG)
 #   status        the expected exit status (otherwise 0)
 #   environment   NAME=VALUE lines, set in the program's environment
 #   failing_new   [new[]:]SIZE:NTH, for a test-only build whose NTH allocation (of an array,
@@ -178,6 +180,10 @@ elseif(windows_program)
   set(separator "\\")
 endif()
 file(READ ${expected_stderr} expected_text)
+if(CONFIG STREQUAL "Debug" AND EXISTS ${CASE}/debug_stderr_start)
+  file(READ ${CASE}/debug_stderr_start debug_start)
+  string(PREPEND expected_text "${debug_start}")
+endif()
 string(REPLACE "WORKDIR/" "${here}${separator}" expected_text "${expected_text}")
 string(REPLACE "WORKDIR" "${here}" expected_text "${expected_text}")
 get_filename_component(program_dir ${PROGRAM} DIRECTORY)

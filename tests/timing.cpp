@@ -1,12 +1,14 @@
 // sort_timing's parts that need no clock: sizes, the stopping rule, the growth exponent, the
-// log axes and the SVG's structure.
+// log axes, the SVG's structure and the CPU's name as Linux gives it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "machine.h"
 #include "sorttiming.h"
 #include "svgplot.h"
 
@@ -127,6 +129,33 @@ TEST(TimingSvg, isWellFormedWithALineAndALegendEntryPerSeries) {
     }
     EXPECT_NE(svg.find("A &amp; B &lt;CPU&gt;"), std::string::npos);
     EXPECT_EQ(xmlProblem("<svg><g></svg></g>"), "</svg> out of order");  // the checker checks
+}
+
+// x86 names itself; ARM64 gives codes for its maker and core, which the title spells out.
+TEST(CpuNameFromCpuinfo, takesTheModelNameOrSpellsOutArmsCodes) {
+    const std::string arm = "processor\t: 0\nBogoMIPS\t: 50.00\nFeatures\t: fp asimd\n";
+    const struct {
+        std::string cpuinfo;
+        const char* name;
+    } cases[] = {
+        {"processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Intel(R) Xeon(R) Gold  \n",
+         "Intel(R) Xeon(R) Gold"},
+        {arm + "CPU implementer\t: 0x41\nCPU architecture: 8\nCPU part\t: 0xd0c\n",
+         "Arm Neoverse-N1"},
+        {arm + "CPU implementer\t: 0x41\nCPU part\t: 0xD4F\n", "Arm Neoverse-V2"},
+        {arm + "CPU implementer\t: 0x41\nCPU part\t: 0xfff\n",
+         "Arm CPU (implementer 0x41, part 0xfff)"},
+        {arm + "CPU implementer\t: 0x61\nCPU part\t: 0x022\n",
+         "Apple CPU (implementer 0x61, part 0x022)"},
+        {arm + "CPU implementer\t: 0x99\nCPU part\t: 0x001\n",
+         "ARM CPU (implementer 0x99, part 0x001)"},
+        {arm + "CPU implementer\t: 0xzz\nCPU part\t: 0xd0c\n", ""},
+        {arm, ""},
+    };
+    for (const auto& c : cases) {
+        std::istringstream cpuinfo(c.cpuinfo);
+        EXPECT_EQ(cpuNameFromCpuinfo(cpuinfo), c.name) << c.cpuinfo;
+    }
 }
 
 }  // namespace

@@ -207,6 +207,10 @@ int main() {
     checkStandardOutputAtExit(program);
     const auto started = std::chrono::steady_clock::now();
     const TimingPlan plan;
+    if (!isOptimisedBuild()) {
+        std::cerr << program << ": warning: this is a Debug build, not optimised: its times say "
+                             "little of the sorts; build Release to time them\n";
+    }
     const std::vector<long> sizes = timingSizes(largestSize());
     const std::vector<TimedSort> sorts = sortsToTime();
     OutputFile csv("sort_timing.csv");
@@ -248,7 +252,8 @@ int main() {
 
     for (const char* input : {"random", "sorted"}) printTable(all, input, plan.repetitions);
     const std::string title = "Time per sort: " + cpuName() + ", " + compilerName() +
-                              ", bubble kernel " + kernelName(chosenKernel());
+                              ", bubble kernel " + kernelName(chosenKernel()) +
+                              (isOptimisedBuild() ? "" : " (Debug build: not representative)");
     // Each file on its own: one that fails does not cost the other.
     const bool csvWritten = csv.write(csvOf(all));
     const bool svgWritten = svg.write(timingSvg(all, title));
