@@ -10,6 +10,7 @@
 #include "bubbleSort.h"
 #include "dataset.h"
 #include "driverload.h"
+#include "failurekind.h"
 #include "stdoutcheck.h"
 
 // bubble_bench_plain is built from this file too, under its own name.
@@ -38,7 +39,10 @@ int main() try {
         }
     }
     return 0;
-} catch (const std::exception&) {
-    std::cerr << program << ": stopped by an unexpected failure\n";
+} catch (const std::exception& failure) {
+    std::cerr << program << ": stopped by an unexpected failure: " << failureKind(failure) << '\n';
+    return 1;
+} catch (...) {
+    std::cerr << program << ": stopped by an unexpected failure of an unknown kind\n";
     return 1;
 }

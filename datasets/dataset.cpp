@@ -43,7 +43,7 @@ class ByteSource {
     // Where the byte that next() returned last stands.
     TextPosition last() const { return last_; }
     // Lines read so far: a line end closes a line, and bytes after the last one make one more.
-    int lines() const { return offset_ == lineStart_ ? line_ - 1 : line_; }
+    long long lines() const { return offset_ == lineStart_ ? line_ - 1 : line_; }
     bool atEnd() const { return atEnd_; }
 
     // Skips a UTF-8 byte-order mark at the start; says whether the start looks like UTF-16:
@@ -79,7 +79,7 @@ class ByteSource {
     char block_[4096] = {};
     const char* next_ = block_;
     const char* end_ = block_;
-    int line_ = 1;
+    long long line_ = 1;
     long long offset_ = 0;
     long long lineStart_ = 0;
     TextPosition last_;
@@ -105,7 +105,10 @@ std::string hintFor(int fieldNumber, const Excerpt& text, TextPosition where) {
     std::string start = text.text();
     start.erase(0, start.find_first_not_of(" \t\n\v\f\r"));
     if (fieldNumber == 1 && startsWith(start, "sep=")) {
-        return "the first line is Excel's separator line (sep=,): delete that line";
+        // The field ends at a comma: "sep=" alone was "sep=,".
+        const char separator = start.size() > 4 ? start[4] : ',';
+        const std::string shown = separator == '\t' ? "\\t" : std::string(1, separator);
+        return "the first line is Excel's separator line (sep=" + shown + "): delete that line";
     }
     if (startsWith(start, "\"")) {
         return "the values are in double quotes: remove the quotes, and any thousands separator "

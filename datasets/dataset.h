@@ -21,7 +21,7 @@ enum class FieldStatus { ok, notANumber, outOfRange };
 
 // Where a byte stands in the file: 1-based line, and 1-based byte column on that line.
 struct TextPosition {
-    int line = 1;
+    long long line = 1;  // a field of any length may hold more than 2^31 line ends
     long long column = 1;
 };
 
@@ -66,7 +66,7 @@ struct DataSetNotes {
     TextPosition firstTrailingWhere;         // where that text starts
     bool firstTrailingAfterLineEnd = false;  // it holds text after a line end: values per line
     char firstTrailingSeparator = 0;         // ';' or '\t' when it starts so and holds a digit
-    int lines = 0;                           // lines read (all of them when readToEnd)
+    long long lines = 0;                     // lines read (all of them when readToEnd)
     bool readToEnd = false;
     bool moreThanCapacity = false;  // a value follows the last one the buffer holds
 };

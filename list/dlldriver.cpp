@@ -8,6 +8,7 @@
 #include "DLL.h"
 #include "dataset.h"
 #include "driverload.h"
+#include "failurekind.h"
 #include "stdoutcheck.h"
 
 namespace {
@@ -38,7 +39,10 @@ int main() try {
     }
     list.search();
     return std::cin.fail() ? 1 : 0;  // search has reported input that holds no int
-} catch (const std::exception&) {
-    std::cerr << program << ": stopped by an unexpected failure\n";
+} catch (const std::exception& failure) {
+    std::cerr << program << ": stopped by an unexpected failure: " << failureKind(failure) << '\n';
+    return 1;
+} catch (...) {
+    std::cerr << program << ": stopped by an unexpected failure of an unknown kind\n";
     return 1;
 }

@@ -6,18 +6,22 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <ios>
 #include <new>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <system_error>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
 #include "dataset.h"
 #include "driverload.h"
+#include "failurekind.h"
 #include "systemerror.h"
 #include "utf8path.h"
 
@@ -150,6 +154,8 @@ TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
         {"a,b\n1,2", R"(field 1 ("a") is not a number; )" + header},
         {"sep=,\n5,6", R"(field 1 ("sep=") is not a number; the first line is Excel's )"
                        "separator line (sep=,): delete that line"},
+        {"sep=;\n5;6", R"(field 1 ("sep=;\n5;6") is not a number; the first line is Excel's )"
+                       "separator line (sep=;): delete that line"},
         {R"("5","6")", R"(field 1 ("\"5\"") is not a number; )" + quotes},
         {"1,\xC2\xA0"
          "6",
@@ -361,6 +367,28 @@ TEST(SystemErrorText, givesTheProjectsOwnWordsForEachErrno) {
         {9999, "system error 9999"},
     };
     for (const auto& [error, text] : reasons) EXPECT_EQ(systemErrorText(error), text) << error;
+}
+
+// The drivers' last catch names the kind of failure, never the library's words for it.
+TEST(FailureKind, namesEachKindInTheProjectsWords) {
+    const std::string logic = "a fault in the program (a logic error); please report it";
+    const std::pair<std::exception_ptr, std::string> cases[] = {
+        {std::make_exception_ptr(std::bad_alloc()), "out of memory"},
+        {std::make_exception_ptr(
+             std::system_error(std::make_error_code(std::errc::no_space_on_device), "x")),
+         "a system error: the disk is full"},
+        {std::make_exception_ptr(std::ios_base::failure("x")), "a stream failed to read or write"},
+        {std::make_exception_ptr(std::out_of_range("x")), logic},
+        {std::make_exception_ptr(std::runtime_error("x")), "a failure while running"},
+        {std::make_exception_ptr(std::bad_cast()), "a failure of an unknown kind"},
+    };
+    for (const auto& [thrown, kind] : cases) {
+        try {
+            std::rethrow_exception(thrown);
+        } catch (const std::exception& failure) {
+            EXPECT_EQ(failureKind(failure), kind);
+        }
+    }
 }
 
 // The build folder reaches the program as UTF-8, which MSVC's narrow paths would read in the

@@ -1,6 +1,7 @@
 // Which kernel runs: what the CPU offers, asked once, and where two widths run, the faster.
 #include <algorithm>
 #include <chrono>
+#include <cmath>  // HUGE_VAL
 #include <vector>
 
 #include "bubblepasses.h"
@@ -35,12 +36,15 @@ bool kernelRunsHere(PassKernel kernel) {
     return row.kernel == kernel && cpu.*row.runsOn;
 }
 
-PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(PassKernel)) {
-    double widerBest = time(wider);
-    double narrowerBest = time(narrower);
-    for (int round = 1; round < 3; ++round) {  // the best of three: a shared machine is noisy
-        widerBest = std::min(widerBest, time(wider));
+PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(PassKernel),
+                        int rounds) {
+    double widerBest = HUGE_VAL;
+    double narrowerBest = HUGE_VAL;
+    for (int round = 0; round < rounds; ++round) {
+        // Each goes first in every other round: neither always meets a cold cache or clock.
+        if (round % 2 == 0) widerBest = std::min(widerBest, time(wider));
         narrowerBest = std::min(narrowerBest, time(narrower));
+        if (round % 2 == 1) widerBest = std::min(widerBest, time(wider));
     }
     return narrowerBest < widerBest ? narrower : wider;
 }
@@ -66,7 +70,7 @@ PassKernel bestKernel() {
         std::find_if(std::begin(allKernels), std::end(allKernels), kernelRunsHere);
     if (widest == std::end(allKernels)) return PassKernel::fallback;
     if (*widest == PassKernel::avx512 && kernelRunsHere(PassKernel::avx2)) {
-        return fasterKernel(PassKernel::avx512, PassKernel::avx2, probe);
+        return fasterKernel(PassKernel::avx512, PassKernel::avx2, probe, probeRounds);
     }
     return *widest;
 }

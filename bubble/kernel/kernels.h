@@ -40,19 +40,24 @@ const char* kernelName(PassKernel kernel);
 int kernelSweepPasses(PassKernel kernel);  // lanes times registers
 int kernelLanes(PassKernel kernel);
 
-// The faster of two kernels that run here, by the best of a few timed rounds of `time`
-// (seconds); the wider one on a tie.
-PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(PassKernel));
+// The faster of two kernels that run here, each by its best of `rounds` timed rounds of `time`
+// (seconds), the two taking turns so that a busy neighbour or a clock ramping up weighs on both
+// alike; the wider one on a tie.
+PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(PassKernel),
+                        int rounds);
 
-// The probe's work: one AVX-512 sweep, three of AVX2, over values enough that filling and
-// draining the pipeline weighs about as much as in bubble_bench's trials as a whole (160 of
-// them over 512 values would favour the shorter AVX2 pipeline).
+// The probe's work: two AVX-512 sweeps, which run chained as in bubble_bench's trials, and five
+// AVX2 sweeps and a part, over values enough that by the step model the probe and the whole
+// workload turn from AVX-512 to AVX2 at the same cost of a 512-bit min or max against a 256-bit
+// one (a single AVX-512 sweep would run unchained and favour AVX2 too soon). Rounds enough
+// that a busy neighbour rarely spoils every one: the whole probe takes about 0.4 ms.
 constexpr int probeLength = 2048;
-constexpr int probePasses = 160;
+constexpr int probePasses = 320;
+constexpr int probeRounds = 7;
 
 // The widest kernel this machine runs, but where AVX-512 runs, whichever of AVX-512 and AVX2
-// a probe of a few hundred microseconds finds faster (on many cores 512-bit min and max run at
-// half the 256-bit rate, and AVX2's shorter pipeline may then win). Probes anew at each call.
+// the probe finds faster (on many cores 512-bit min and max run at half the 256-bit rate, and
+// AVX2's shorter pipeline may then win). Probes anew at each call.
 PassKernel bestKernel();
 
 // The kernel bubblePasses(arr, len, passes) takes: bestKernel(), asked once for the whole

@@ -93,7 +93,7 @@ BUBBLE_ALWAYS_INLINE void boundarySteps(std::integer_sequence<int, B...>,
                                         Ops::V lowAt, Ops::V highAt) {
     constexpr std::ptrdiff_t delay = std::ptrdiff_t{2} * Ops::lanes * Registers - 1;
     const auto output = [&](std::ptrdiff_t i) {
-        Ops::store(buf + i - delay + (i < delay ? len : 0), emitted[Registers - 1]);
+        Ops::store((i < delay ? buf + len : buf) + (i - delay), emitted[Registers - 1]);
     };
     // 2 * B is a constant below 64; written as an int product, it gives the code measured.
     // NOLINTBEGIN(bugprone-implicit-widening-of-multiplication-result)
