@@ -208,8 +208,9 @@ int main() {
     const auto started = std::chrono::steady_clock::now();
     const TimingPlan plan;
     if (!isOptimisedBuild()) {
-        std::cerr << program << ": warning: this is a Debug build, not optimised: its times say "
-                             "little of the sorts; build Release to time them\n";
+        std::cerr << program
+                  << ": warning: this is a Debug build, not optimised: its times say "
+                     "little of the sorts; build Release to time them\n";
     }
     const std::vector<long> sizes = timingSizes(largestSize());
     const std::vector<TimedSort> sorts = sortsToTime();
