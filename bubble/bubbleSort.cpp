@@ -37,7 +37,7 @@ void bubbleSort::searchValue(int* arr, int len) {
 
 void bubbleSort::sortIt(int* arr, int len) {
     // len - 1 full passes, none shorter and no early exit: (len - 1)^2 compares whatever the
-    // data. One pass is the loop in plainpasses.cpp; bubblePasses runs the same passes faster.
+    // data. One pass is the loop in plainpasses.h; bubblePasses runs the same passes faster.
     if (len > 1) bubblePasses(arr, len, len - 1);
     std::cout << "Sorted" << std::endl;
 }

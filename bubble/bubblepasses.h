@@ -1,4 +1,4 @@
-// The passes behind sortIt: the plain pass of plainpasses.cpp, run many at a time by the SIMD
+// The passes behind sortIt: the plain pass of plainpasses.h, run many at a time by the SIMD
 // kernel in kernel/ (see docs/kernel.md for how).
 #pragma once
 

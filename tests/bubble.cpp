@@ -211,6 +211,35 @@ TEST(Dispatch, probesAShapeThatPicksWhatTheWholeWorkloadWould) {
 }
 #endif
 
+// A value that counts the comparisons made of it.
+struct Counted {
+    int value;
+    static long long comparisons;
+    bool operator>(const Counted& other) const {
+        ++comparisons;
+        return value > other.value;
+    }
+};
+long long Counted::comparisons = 0;
+
+// The plain loop's cost, which README states: every pass runs to its end, sorted input too, so
+// that len - 1 passes make (len - 1)^2 comparisons (a loop that stops early would make fewer).
+TEST(PlainBubblePasses, compareEveryPairInEveryPassWhateverTheData) {
+    for (int len : {0, 1, 2, 3, 50}) {
+        for (const char* order : {"ascending", "descending", "shuffled"}) {
+            std::vector<Counted> values;
+            for (int i = 0; i < len; ++i) values.push_back({order[0] == 'd' ? len - i : i});
+            if (order[0] == 's') std::shuffle(values.begin(), values.end(), std::mt19937(3));
+            Counted::comparisons = 0;
+            plainBubblePasses(values.data(), len, len - 1);
+            const long long expected = len > 0 ? static_cast<long long>(len - 1) * (len - 1) : 0;
+            EXPECT_EQ(Counted::comparisons, expected) << order << " " << len;
+            EXPECT_TRUE(std::is_sorted(values.begin(), values.end(),
+                                       [](Counted a, Counted b) { return b > a; }));
+        }
+    }
+}
+
 TEST(SortIt, sortsLikeStdSortAndPrintsSortedOnce) {
     std::mt19937 random(11);
     bubbleSort sorter;

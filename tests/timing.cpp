@@ -158,4 +158,19 @@ TEST(CpuNameFromCpuinfo, takesTheModelNameOrSpellsOutArmsCodes) {
     }
 }
 
+// Each array of a round gets its own values: a CPU that sorts the same few values again and
+// again learns their branches, and times them too fast.
+TEST(TimeSort, givesEachArrayOfARoundItsOwnValues) {
+    static std::vector<std::vector<int>> seen;
+    seen.clear();
+    const TimingPlan plan{2, 1e-3, 1.0};  // two rounds of a few hundred sorts
+    timeSort([](int* arr, int len) { seen.emplace_back(arr, arr + len); }, 100, false, plan);
+    ASSERT_GT(seen.size(), 10u);
+    std::vector<std::vector<int>> distinct = seen;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    // The first sort alone sizes the rounds; every round then holds arrays all unlike.
+    EXPECT_EQ(distinct.size(), (seen.size() - 1) / plan.repetitions);
+}
+
 }  // namespace
