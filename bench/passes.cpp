@@ -66,7 +66,7 @@ void measure(benchmark::State& state, Sort sort) {
 #endif
 }
 
-void plain(benchmark::State& state) { measure(state, plainBubblePasses); }
+void plain(benchmark::State& state) { measure(state, plainBubblePasses<int>); }
 
 void kernel(benchmark::State& state, PassKernel which) {
     state.SetLabel(kernelRow(which).label);

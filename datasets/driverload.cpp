@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "dataset.h"
+#include "datasetfile.h"
 #include "utf8path.h"
 
 namespace {

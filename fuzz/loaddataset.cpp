@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dataset.h"
+#include "datasetfile.h"
 #include "properties.h"
 
 namespace {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "dataset.h"
+#include "datasetfile.h"
 #include "driverload.h"
 #include "failurekind.h"
 #include "systemerror.h"
