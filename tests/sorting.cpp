@@ -1,4 +1,4 @@
-// Merge sort and quick sort: ties, sub-ranges, long ranges and the partition step.
+// Merge, quick and selection sort: ties, sub-ranges, long ranges and the partition step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 
 #include "merge.h"
 #include "quick.h"
+#include "selection.h"
 
 namespace {
 
@@ -33,8 +34,12 @@ struct RangeCase {
 TEST(Sorts, sortExactlyTheRangeAtAnySizeAndPosition) {
     const RangeCase cases[] = {{7, 0, 6},     {7, 3, 3},       {7, 4, 3},
                                {200, 0, 199}, {300, 120, 280}, {5000, 61, 4999}};
+    using RangeSort = void (*)(int* arr, int low, int high);
+    const RangeSort selection = [](int* arr, int low, int high) {
+        selectionSort(arr + low, high - low + 1);
+    };
     std::mt19937 random(5);
-    for (auto sort : {mergeSort, quickSort}) {
+    for (RangeSort sort : {RangeSort{mergeSort}, RangeSort{quickSort}, selection}) {
         for (const RangeCase& c : cases) {
             std::vector<int> values(c.size);
             std::generate(values.begin(), values.end(),

@@ -4,13 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "machine.h"
-#include "sorttiming.h"
 #include "svgplot.h"
+#include "timingplan.h"
 
 namespace {
 
@@ -108,6 +111,33 @@ std::string xmlProblem(const std::string& xml) {
     return open.empty() ? "" : "<" + open.back() + "> never closed";
 }
 
+// Every "<name ...>" tag in the text, in order.
+std::vector<std::string> tags(const std::string& svg, const std::string& name) {
+    std::vector<std::string> found;
+    for (std::size_t at = 0; (at = svg.find("<" + name + " ", at)) != std::string::npos; ++at) {
+        found.push_back(svg.substr(at, svg.find('>', at) - at + 1));
+    }
+    return found;
+}
+
+// An attribute's number in a tag: x="12.5" gives 12.5.
+double attribute(const std::string& tag, const std::string& name) {
+    const std::size_t at = tag.find(" " + name + "=\"");
+    return at == std::string::npos ? std::nan("") : std::stod(tag.substr(at + name.size() + 3));
+}
+
+// The last point of a polyline tag.
+std::pair<double, double> lastPoint(const std::string& tag) {
+    const std::size_t start = tag.find("points=\"") + 8;
+    std::istringstream points(tag.substr(start, tag.find('"', start) - start));
+    std::string point;
+    std::pair<double, double> last{std::nan(""), std::nan("")};
+    while (points >> point) {
+        last = {std::stod(point), std::stod(point.substr(point.find(',') + 1))};
+    }
+    return last;
+}
+
 TEST(TimingSvg, isWellFormedWithALineAndALegendEntryPerSeries) {
     const std::vector<Series> series = {
         {"bubble (avx2)", "random", {{100, 2e-6}, {1000, 2e-4}}},
@@ -117,18 +147,113 @@ TEST(TimingSvg, isWellFormedWithALineAndALegendEntryPerSeries) {
     const std::string svg = timingSvg(series, "Time per sort: A & B <CPU>, g++ 12.2");
     EXPECT_EQ(xmlProblem(svg), "");
     EXPECT_EQ(svg.rfind("<?xml", 0), 0U);
-    std::size_t lines = 0;
-    for (std::size_t at = 0; (at = svg.find("<polyline class=\"series\"", at)) != std::string::npos;
-         ++at) {
-        ++lines;
-    }
-    EXPECT_EQ(lines, series.size());
+    EXPECT_EQ(tags(svg, "polyline class=\"series\"").size(), series.size());
     for (const char* legend : {">bubble (avx2), random</text>", ">std::sort, sorted</text>",
                                ">quick, sorted</text>", ">n²</text>", ">n log n</text>"}) {
         EXPECT_NE(svg.find(legend), std::string::npos) << legend;
     }
     EXPECT_NE(svg.find("A &amp; B &lt;CPU&gt;"), std::string::npos);
     EXPECT_EQ(xmlProblem("<svg><g></svg></g>"), "</svg> out of order");  // the checker checks
+}
+
+// A marker on every point, so that a series of one point, which draws no line, still shows;
+// and each guide's label at the end of its line, inside the frame.
+TEST(TimingSvg, marksEveryPointAndLabelsEachGuideWhereItEnds) {
+    for (const std::vector<Series>& series : std::vector<std::vector<Series>>{
+             {{"merge", "random", {{100, 3e-6}}}, {"merge", "sorted", {{100, 1e-6}}}},
+             {{"bubble (plain)", "random", {{100, 1e-5}, {1000, 1e-3}, {10000, 0.1}}},
+              {"std::sort", "random", {{100, 1e-6}, {1000, 1.4e-5}, {10000, 1.9e-4}}}},
+         }) {
+        const std::string svg = timingSvg(series, "t");
+        std::size_t points = 0;
+        for (const Series& s : series) points += s.timings.size();
+        // The legend shows one marker a series too.
+        EXPECT_EQ(tags(svg, "circle").size() + tags(svg, "rect class=\"marker\"").size(),
+                  points + series.size());
+        const std::string frame = tags(svg, "rect class=\"frame\"").at(0);
+        const double left = attribute(frame, "x"), top = attribute(frame, "y");
+        const double right = left + attribute(frame, "width");
+        const double bottom = top + attribute(frame, "height");
+        const std::vector<std::string> guides = tags(svg, "polyline class=\"guide\"");
+        const std::vector<std::string> labels = tags(svg, "text class=\"guide-label\"");
+        ASSERT_EQ(guides.size(), 2u);
+        ASSERT_EQ(labels.size(), 2u);
+        for (std::size_t i = 0; i < guides.size(); ++i) {
+            const auto [x, y] = lastPoint(guides[i]);
+            const double labelX = attribute(labels[i], "x"), labelY = attribute(labels[i], "y");
+            EXPECT_TRUE(left < labelX && labelX <= right && top < labelY && labelY <= bottom)
+                << labels[i];
+            EXPECT_NEAR(labelX, std::clamp(x, left + 40, right), 45) << labels[i];
+            EXPECT_NEAR(labelY, std::clamp(y, top + 14, bottom), 20) << labels[i];
+        }
+    }
+}
+
+// The guides start below the fastest time at the smallest n, so that they run under the data.
+TEST(GuideAnchor, startsBelowTheFastestFirstPoint) {
+    const std::vector<Series> series = {
+        {"a", "random", {{200, 5e-6}, {500, 3e-5}}},
+        {"b", "sorted", {{100, 2e-6}, {1000, 1e-4}}},
+        {"c", "sorted", {{100, 8e-7}}},
+    };
+    const GuideAnchor anchor = guideAnchor(series);
+    EXPECT_EQ(anchor.n, 100);
+    EXPECT_DOUBLE_EQ(anchor.seconds, 8e-7 / guideOffset);
+    EXPECT_EQ(anchor.nLast, 1000);
+}
+
+// The exponent fitted over the last sizes: exact for power laws, a little above 1 for n log n
+// with the noise of a shared machine.
+TEST(FittedGrowth, findsThePowerOfTheLastSizes) {
+    const auto series = [](double (*time)(double)) {
+        std::vector<Timing> timings;
+        for (long n : timingSizes(1'000'000)) timings.push_back({n, time(static_cast<double>(n))});
+        return timings;
+    };
+    EXPECT_NEAR(*fittedGrowth(series([](double n) { return 1e-9 * n * n; })), 2.0, 1e-9);
+    EXPECT_NEAR(*fittedGrowth(series([](double n) { return 3e-8 * n; })), 1.0, 1e-9);
+    // Quadratic up to the last decade and flat before: only the last sizes count.
+    EXPECT_NEAR(*fittedGrowth(series([](double n) { return n < 1e5 ? 1e-3 : 1e-13 * n * n; })), 2.0,
+                1e-9);
+    std::mt19937 random(4);
+    std::uniform_real_distribution<double> noise(0.95, 1.05);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<Timing> timings = series([](double n) { return 1e-8 * n * std::log(n); });
+        for (Timing& t : timings) t.seconds *= noise(random);
+        const double k = *fittedGrowth(timings);
+        EXPECT_TRUE(k > 1.0 && k < 1.2) << k;
+    }
+    EXPECT_FALSE(fittedGrowth({{100, 1e-6}}));
+    EXPECT_NEAR(*fittedGrowth({{100, 1e-6}, {200, 4e-6}}), 2.0, 1e-9);  // two: that slope
+}
+
+TEST(TimeRatio, comparesAtTheLargestSharedSize) {
+    const Series reference{"std::sort", "random", {{100, 1e-6}, {1000, 1e-5}, {10000, 2e-4}}};
+    const Series bubble{"bubble", "random", {{100, 2e-6}, {1000, 3e-4}}};
+    const std::optional<Ratio> ratio = timeRatio(bubble, reference);
+    ASSERT_TRUE(ratio);
+    EXPECT_DOUBLE_EQ(ratio->times, 30);
+    EXPECT_EQ(ratio->n, 1000);
+    EXPECT_FALSE(timeRatio(Series{"quick", "sorted", {{500, 1e-5}}}, reference));
+}
+
+TEST(LargestSizeSetting, takesAWholeNumberFrom100To1000000) {
+    const std::pair<const char*, std::optional<long>> cases[] = {
+        {nullptr, 1'000'000},
+        {"100", 100},
+        {" 2000 ", 2000},
+        {"1000000", 1'000'000},
+        {"99", std::nullopt},
+        {"1000001", std::nullopt},
+        {"", std::nullopt},
+        {"1e5", std::nullopt},
+        {"-500", std::nullopt},
+        {"abc", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(largestSizeSetting(text), expected) << (text ? text : "(unset)");
+    }
 }
 
 // x86 names itself; ARM64 gives codes for its maker and core, which the title spells out.

@@ -10,13 +10,20 @@
 #include <sstream>
 
 #ifdef _WIN32
+#ifndef NOMINMAX  // MinGW's library defines it already
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 #endif
 #ifdef __APPLE__
 #include <sys/sysctl.h>
 #include <sys/types.h>
+#endif
+#ifndef _WIN32
+#include <sys/utsname.h>
 #endif
 
 #include "compiler.h"  // BUBBLE_X86, cpuid
@@ -154,6 +161,16 @@ std::string cpuName() {
     return "an ARM64 CPU";
 #else
     return "this CPU";
+#endif
+}
+
+std::string systemName() {
+#ifdef _WIN32
+    return "Windows";
+#else
+    utsname name{};
+    if (uname(&name) != 0) return "an unknown system";
+    return std::string(name.sysname) + " " + name.release;
 #endif
 }
 

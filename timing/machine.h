@@ -19,6 +19,10 @@ std::string cpuNameFromCpuinfo(std::istream& cpuinfo);
 // there is none.
 std::string cpuinfoValue(std::istream& cpuinfo, const std::string& key);
 
+// The operating system and its kernel's version: "Linux 6.1.0-18-amd64", "Darwin 24.1.0";
+// "Windows" there.
+std::string systemName();
+
 // Whether the compiler optimised this program: not in a Debug build, whose times say little
 // of the sorts.
 bool isOptimisedBuild();

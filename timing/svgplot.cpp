@@ -44,12 +44,9 @@ std::string escaped(const std::string& text) {
 
 using Attributes = std::vector<std::pair<const char*, std::string>>;
 
-// <name a="1" b="2"/>, or <name a="1">content</name> where there is content (markup: the
-// caller escapes text).
-std::string element(const char* name, const Attributes& attributes,
-                    const std::string& content = "") {
-    std::string out = "<";
-    out += name;
+// ` a="1" b="2"`: the attributes as they stand in a tag.
+std::string attributeText(const Attributes& attributes) {
+    std::string out;
     for (const auto& [attribute, value] : attributes) {
         out += ' ';
         out += attribute;
@@ -57,13 +54,21 @@ std::string element(const char* name, const Attributes& attributes,
         out += value;
         out += '"';
     }
-    if (content.empty()) return out + "/>\n";
-    out += '>';
-    out += content;
-    out += "</";
-    out += name;
-    out += ">\n";
     return out;
+}
+
+// <name a="1" b="2"/>, or <name a="1">content</name> where there is content (markup: the
+// caller escapes text).
+std::string element(const char* name, const Attributes& attributes,
+                    const std::string& content = "") {
+    const std::string open = std::string("<") + name + attributeText(attributes);
+    if (content.empty()) return open + "/>\n";
+    return open + ">" + content + "</" + name + ">\n";
+}
+
+Attributes joined(Attributes first, const Attributes& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
 }
 
 // 10 with the power raised: 10³.
@@ -81,6 +86,161 @@ std::string secondsLabel(int power) {
 }
 
 const char* const colours[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd", "#ff7f0e", "#8c564b"};
+
+// Where a point stands in the picture.
+struct Point {
+    double x, y;
+};
+
+// The grid of decades, the frame, and the axes' labels.
+std::string axesSvg(const LogAxis& x, const LogAxis& y) {
+    std::string svg;
+    for (double tick : decadeTicks(x)) {
+        svg += element("line", {{"x1", number(x.pixel(tick))},
+                                {"y1", number(top)},
+                                {"x2", number(x.pixel(tick))},
+                                {"y2", number(bottom)},
+                                {"stroke", "#dddddd"}});
+        svg += element(
+            "text",
+            {{"x", number(x.pixel(tick))}, {"y", number(bottom + 22)}, {"text-anchor", "middle"}},
+            powerLabel(static_cast<int>(std::lround(std::log10(tick)))));
+    }
+    for (double tick : decadeTicks(y)) {
+        svg += element("line", {{"x1", number(left)},
+                                {"y1", number(y.pixel(tick))},
+                                {"x2", number(right)},
+                                {"y2", number(y.pixel(tick))},
+                                {"stroke", "#dddddd"}});
+        svg += element(
+            "text",
+            {{"x", number(left - 8)}, {"y", number(y.pixel(tick) + 4)}, {"text-anchor", "end"}},
+            secondsLabel(static_cast<int>(std::lround(std::log10(tick)))));
+    }
+    svg += element("rect", {{"class", "frame"},
+                            {"x", number(left)},
+                            {"y", number(top)},
+                            {"width", number(right - left)},
+                            {"height", number(bottom - top)},
+                            {"fill", "none"},
+                            {"stroke", "black"}});
+    svg += element(
+        "text",
+        {{"x", number((left + right) / 2)}, {"y", number(bottom + 48)}, {"text-anchor", "middle"}},
+        "n, values sorted (log scale)");
+    svg += element("text",
+                   {{"transform", "translate(18 " + number((top + bottom) / 2) + ") rotate(-90)"},
+                    {"text-anchor", "middle"}},
+                   "time per sort (log scale)");
+    return svg;
+}
+
+// The n² and n log n guides, light, under the data: both start at the smallest n, a factor of
+// guideOffset below the fastest time there, and run until they leave the frame or reach the
+// largest n, their labels at their ends.
+std::string guidesSvg(const GuideAnchor& anchor, const LogAxis& x, const LogAxis& y) {
+    std::string svg;
+    const double nHigh = std::pow(10.0, x.highPower);
+    const double tHigh = std::pow(10.0, y.highPower);
+    const auto guide = [&](const char* label, double (*growth)(double)) {
+        std::vector<Point> points;
+        constexpr int samples = 60;
+        for (int i = 0; i <= samples; ++i) {
+            const double n =
+                anchor.n * std::pow(anchor.nLast / anchor.n, static_cast<double>(i) / samples);
+            const double t = anchor.seconds * growth(n) / growth(anchor.n);
+            if (t > tHigh || n > nHigh) break;
+            points.push_back({x.pixel(n), y.pixel(t)});
+        }
+        if (points.empty()) return;
+        std::string text;
+        for (const Point& p : points) text += number(p.x) + "," + number(p.y) + " ";
+        svg += element("polyline", {{"class", "guide"},
+                                    {"points", text},
+                                    {"fill", "none"},
+                                    {"stroke", "#aaaaaa"},
+                                    {"stroke-dasharray", "2 4"}});
+        const Point end = points.back();
+        svg += element("text",
+                       {{"class", "guide-label"},
+                        {"x", number(std::clamp(end.x - 4, left + 40, right - 4))},
+                        {"y", number(std::clamp(end.y - 6, top + 14, bottom - 4))},
+                        {"text-anchor", "end"},
+                        {"fill", "#888888"}},
+                       label);
+    };
+    guide("n²", [](double n) { return n * n; });
+    guide("n log n", [](double n) { return n * std::log(n); });
+    return svg;
+}
+
+// A point's marker: a dot on random input, a hollow square on sorted input, so that a sorted
+// line lying on its random one still shows.
+std::string markerSvg(Point at, bool sorted, const std::string& colour) {
+    if (!sorted) {
+        return element("circle", {{"class", "marker"},
+                                  {"cx", number(at.x)},
+                                  {"cy", number(at.y)},
+                                  {"r", "3.5"},
+                                  {"fill", colour}});
+    }
+    return element("rect", {{"class", "marker"},
+                            {"x", number(at.x - 3.5)},
+                            {"y", number(at.y - 3.5)},
+                            {"width", "7"},
+                            {"height", "7"},
+                            {"fill", "white"},
+                            {"stroke", colour},
+                            {"stroke-width", "1.5"}});
+}
+
+// One line per series, a marker on each of its points: a colour per sort, dashed on sorted
+// input; the legend beside the frame.
+std::string seriesSvg(const std::vector<Series>& series, const LogAxis& x, const LogAxis& y) {
+    std::vector<std::string> sorts;
+    for (const Series& s : series) {
+        if (std::find(sorts.begin(), sorts.end(), s.sortName) == sorts.end()) {
+            sorts.push_back(s.sortName);
+        }
+    }
+    std::string svg;
+    double legendY = top + 10;
+    for (const Series& s : series) {
+        const auto index = static_cast<std::size_t>(
+            std::find(sorts.begin(), sorts.end(), s.sortName) - sorts.begin());
+        const std::string colour = colours[index % std::size(colours)];
+        const bool sorted = s.input == "sorted";
+        Attributes stroke = {{"stroke", colour}, {"stroke-width", "2"}};
+        if (sorted) stroke.emplace_back("stroke-dasharray", "7 4");
+        std::string points;
+        std::string markers;
+        for (const Timing& t : s.timings) {
+            const Point at{x.pixel(static_cast<double>(t.n)), y.pixel(t.seconds)};
+            points += number(at.x) + "," + number(at.y) + " ";
+            markers += markerSvg(at, sorted, colour);
+        }
+        const std::string name = escaped(s.sortName + ", " + s.input);
+        svg += element("polyline",
+                       joined({{"class", "series"}, {"points", points}, {"fill", "none"}}, stroke),
+                       element("title", {}, name));
+        svg += markers;
+        svg += element("line", joined({{"x1", number(right + 20)},
+                                       {"y1", number(legendY - 4)},
+                                       {"x2", number(right + 56)},
+                                       {"y2", number(legendY - 4)}},
+                                      stroke));
+        svg += markerSvg({right + 38, legendY - 4}, sorted, colour);
+        svg += element(
+            "text", {{"class", "legend"}, {"x", number(right + 64)}, {"y", number(legendY)}}, name);
+        legendY += 20;
+    }
+    for (const char* note : {"solid, dots: random input", "dashed, squares: sorted input"}) {
+        legendY += 18;
+        svg += element(
+            "text", {{"x", number(right + 20)}, {"y", number(legendY)}, {"fill", "#555555"}}, note);
+    }
+    return svg;
+}
 
 }  // namespace
 
@@ -104,137 +264,55 @@ std::vector<double> decadeTicks(const LogAxis& axis) {
     return ticks;
 }
 
+GuideAnchor guideAnchor(const std::vector<Series>& series) {
+    GuideAnchor anchor{0, 0, 0};
+    for (const Series& s : series) {
+        for (const Timing& t : s.timings) {
+            const auto n = static_cast<double>(t.n);
+            if (anchor.n == 0 || n < anchor.n || (n == anchor.n && t.seconds < anchor.seconds)) {
+                anchor.n = n;
+                anchor.seconds = t.seconds;
+            }
+            anchor.nLast = std::max(anchor.nLast, n);
+        }
+    }
+    anchor.seconds /= guideOffset;
+    return anchor;
+}
+
 std::string timingSvg(const std::vector<Series>& series, const std::string& title) {
+    const GuideAnchor anchor = guideAnchor(series);
     double nLow = 1e300, nHigh = 0, tLow = 1e300, tHigh = 0;
     for (const Series& s : series) {
         for (const Timing& t : s.timings) {
-            nLow = std::min(nLow, static_cast<double>(t.n));
             nHigh = std::max(nHigh, static_cast<double>(t.n));
-            tLow = std::min(tLow, t.seconds);
             tHigh = std::max(tHigh, t.seconds);
+            nLow = std::min(nLow, static_cast<double>(t.n));
+            tLow = std::min(tLow, t.seconds);
         }
     }
-    if (nHigh == 0) nLow = nHigh = 100, tLow = tHigh = 1e-3;  // nothing timed
+    if (nHigh == 0) nLow = nHigh = 100, tLow = tHigh = 1e-3;      // nothing timed
+    tLow = std::min(tLow, anchor.n > 0 ? anchor.seconds : tLow);  // the guides' start in view
     const LogAxis x = logAxis(nLow, nHigh, left, right);
     const LogAxis y = logAxis(tLow, tHigh, bottom, top);
 
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg += "<svg";
-    for (const auto& [attribute, value] :
-         Attributes{{"xmlns", "http://www.w3.org/2000/svg"},
-                    {"width", number(width)},
-                    {"height", number(height)},
-                    {"viewBox", "0 0 " + number(width) + " " + number(height)},
-                    {"font-family", "sans-serif"},
-                    {"font-size", "13"}}) {
-        svg += ' ';
-        svg += attribute;
-        svg += "=\"" + value + '"';
-    }
-    svg += ">\n";
+    svg += "<svg" +
+           attributeText({{"xmlns", "http://www.w3.org/2000/svg"},
+                          {"width", number(width)},
+                          {"height", number(height)},
+                          {"viewBox", "0 0 " + number(width) + " " + number(height)},
+                          {"font-family", "sans-serif"},
+                          {"font-size", "13"}}) +
+           ">\n";
     svg += element("rect", {{"width", "100%"}, {"height", "100%"}, {"fill", "white"}});
     svg += element(
         "text",
         {{"x", number(width / 2)}, {"y", "28"}, {"text-anchor", "middle"}, {"font-size", "15"}},
         escaped(title));
-
-    // Decades: grid lines, the frame and the labels.
-    for (double tick : decadeTicks(x)) {
-        svg += element("line", {{"x1", number(x.pixel(tick))},
-                                {"y1", number(top)},
-                                {"x2", number(x.pixel(tick))},
-                                {"y2", number(bottom)},
-                                {"stroke", "#dddddd"}});
-        svg += element(
-            "text",
-            {{"x", number(x.pixel(tick))}, {"y", number(bottom + 22)}, {"text-anchor", "middle"}},
-            powerLabel(static_cast<int>(std::lround(std::log10(tick)))));
-    }
-    for (double tick : decadeTicks(y)) {
-        svg += element("line", {{"x1", number(left)},
-                                {"y1", number(y.pixel(tick))},
-                                {"x2", number(right)},
-                                {"y2", number(y.pixel(tick))},
-                                {"stroke", "#dddddd"}});
-        svg += element(
-            "text",
-            {{"x", number(left - 8)}, {"y", number(y.pixel(tick) + 4)}, {"text-anchor", "end"}},
-            secondsLabel(static_cast<int>(std::lround(std::log10(tick)))));
-    }
-    svg += element("rect", {{"x", number(left)},
-                            {"y", number(top)},
-                            {"width", number(right - left)},
-                            {"height", number(bottom - top)},
-                            {"fill", "none"},
-                            {"stroke", "black"}});
-    svg += element(
-        "text",
-        {{"x", number((left + right) / 2)}, {"y", number(bottom + 48)}, {"text-anchor", "middle"}},
-        "n, values sorted (log scale)");
-    svg += element("text",
-                   {{"transform", "translate(18 " + number((top + bottom) / 2) + ") rotate(-90)"},
-                    {"text-anchor", "middle"}},
-                   "time per sort (log scale)");
-
-    // Guides through the middle of the frame: n² and n log n.
-    const double nMid = std::sqrt(nLow * nHigh);
-    const double tMid = std::sqrt(tLow * tHigh);
-    const auto guide = [&](const char* label, double (*growth)(double)) {
-        std::string points;
-        for (double tick : decadeTicks(x)) {
-            const double t = tMid * growth(tick) / growth(nMid);
-            if (t < std::pow(10.0, y.lowPower) || t > std::pow(10.0, y.highPower)) continue;
-            points += number(x.pixel(tick)) + "," + number(y.pixel(t)) + " ";
-        }
-        svg += element("polyline", {{"class", "guide"},
-                                    {"points", points},
-                                    {"fill", "none"},
-                                    {"stroke", "#888888"},
-                                    {"stroke-dasharray", "3 3"}});
-        const double end = y.pixel(tMid * growth(nHigh) / growth(nMid));
-        svg += element("text",
-                       {{"x", number(right + 8)},
-                        {"y", number(std::clamp(end, top, bottom))},
-                        {"fill", "#777777"}},
-                       label);
-    };
-    guide("n²", [](double n) { return n * n; });
-    guide("n log n", [](double n) { return n * std::log(n); });
-
-    // One line per series: a colour per sort, dashed on sorted input; the legend beside.
-    std::vector<std::string> sorts;
-    for (const Series& s : series) {
-        if (std::find(sorts.begin(), sorts.end(), s.sort) == sorts.end()) sorts.push_back(s.sort);
-    }
-    double legendY = top + 10;
-    for (const Series& s : series) {
-        const auto index =
-            static_cast<std::size_t>(std::find(sorts.begin(), sorts.end(), s.sort) - sorts.begin());
-        Attributes stroke = {{"stroke", colours[index % std::size(colours)]},
-                             {"stroke-width", "2"}};
-        if (s.input == "sorted") stroke.emplace_back("stroke-dasharray", "7 4");
-        std::string points;
-        for (const Timing& t : s.timings) {
-            points += number(static_cast<double>(x.pixel(static_cast<double>(t.n))));
-            points += ',';
-            points += number(y.pixel(t.seconds));
-            points += ' ';
-        }
-        const std::string name = escaped(s.sort + ", " + s.input);
-        Attributes line = {{"class", "series"}, {"points", points}, {"fill", "none"}};
-        line.insert(line.end(), stroke.begin(), stroke.end());
-        svg += element("polyline", line, element("title", {}, name));
-        Attributes sample = {{"x1", number(right + 90)},
-                             {"y1", number(legendY - 4)},
-                             {"x2", number(right + 120)},
-                             {"y2", number(legendY - 4)}};
-        sample.insert(sample.end(), stroke.begin(), stroke.end());
-        svg += element("line", sample);
-        svg += element("text",
-                       {{"class", "legend"}, {"x", number(right + 126)}, {"y", number(legendY)}},
-                       name);
-        legendY += 20;
-    }
+    svg += axesSvg(x, y);
+    if (anchor.n > 0) svg += guidesSvg(anchor, x, y);
+    svg += seriesSvg(series, x, y);
     svg += "</svg>\n";
     return svg;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "sorttiming.h"
+#include "timingplan.h"
 
 // A logarithmic axis from one power of ten to another, mapped onto pixels.
 struct LogAxis {
@@ -24,5 +24,17 @@ LogAxis logAxis(double smallest, double largest, double fromPixel, double toPixe
 // The powers of ten on the axis, ends included: where its ticks and labels go.
 std::vector<double> decadeTicks(const LogAxis& axis);
 
-// The picture of every series, titled.
+// Where the n² and n log n guides start: at the smallest n timed, guideOffset times below the
+// fastest time there, so that they run under the data; and the largest n timed, where they end
+// at the latest. All 0 where nothing was timed.
+struct GuideAnchor {
+    double n;
+    double seconds;
+    double nLast;
+};
+constexpr double guideOffset = 4;
+GuideAnchor guideAnchor(const std::vector<Series>& series);
+
+// The picture of every series, titled: a line and a marker on each point per series (so that a
+// series of one point shows it), the guides under them, a legend beside.
 std::string timingSvg(const std::vector<Series>& series, const std::string& title);

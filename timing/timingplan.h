@@ -1,8 +1,9 @@
-// Timing the project's sorts on this machine: the sizes, how long each sort takes, when a sort
-// stops growing, and how its time grows with n.
+// Timing the project's sorts on this machine: the plan (the sizes, when a sort stops growing)
+// and the clock, and what the times say (how a sort's time grows with n, how it compares).
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,9 @@
 using SortFunction = std::function<void(int* arr, int len)>;
 
 struct TimedSort {
-    std::string name;  // in the table and the picture: "merge", "bubble (avx512)"
-    std::string what;  // in the progress line, the same on every CPU: "the bubble kernel"
-    SortFunction sort;
+    std::string name;           // in the table and the picture: "merge", "bubble (avx512)"
+    std::string progressLabel;  // in the progress line, the same on every CPU: "merge sort"
+    SortFunction run;
     long largestRandom;  // the largest n timed on random input
     long largestSorted;  // and on sorted input: quick sort recurses n deep there
 };
@@ -25,8 +26,8 @@ struct Timing {
 
 // One sort on one input, as n grows.
 struct Series {
-    std::string sort;
-    std::string input;  // "random" or "sorted"
+    std::string sortName;  // a TimedSort's name
+    std::string input;     // "random" or "sorted"
     std::vector<Timing> timings;
 };
 
@@ -43,6 +44,25 @@ bool takesTheNextSize(const Series& series, long next, double limitSeconds);
 
 // The exponent k in time ~ n^k between two timings: 2 for a quadratic sort.
 double growthExponent(const Timing& smaller, const Timing& larger);
+
+// How many of a series' last sizes its growth is fitted over: a decade of the 1-2-5 steps.
+constexpr int growthFitSizes = 4;
+
+// The exponent k in time ~ n^k over the last `sizes` timings (all, where there are fewer): the
+// least-squares slope of log time against log n. Nothing with fewer than two timings.
+std::optional<double> fittedGrowth(const std::vector<Timing>& timings, int sizes = growthFitSizes);
+
+// A series' time over another's at the largest n both timed, and that n; nothing where they
+// share no n.
+struct Ratio {
+    double times;
+    long n;
+};
+std::optional<Ratio> timeRatio(const Series& series, const Series& reference);
+
+// The largest n to time, from SORT_TIMING_LARGEST_N's text: a whole number from 100 to
+// 1000000, blanks around it allowed; nothing for anything else. No text: 1000000.
+std::optional<long> largestSizeSetting(const char* text);
 
 // How a series is timed: best of `repetitions`, each sorting fresh copies for at least
 // `roundSeconds`.

@@ -1,6 +1,6 @@
 // Timing the project's sorts: sizes, inputs, the stopping rule, the growth exponent and the
 // clock.
-#include "sorttiming.h"
+#include "timingplan.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,6 +29,44 @@ std::vector<int> timingInput(long n, bool sorted, unsigned seed) {
 double growthExponent(const Timing& smaller, const Timing& larger) {
     return std::log(larger.seconds / smaller.seconds) /
            std::log(static_cast<double>(larger.n) / static_cast<double>(smaller.n));
+}
+
+std::optional<double> fittedGrowth(const std::vector<Timing>& timings, int sizes) {
+    const std::size_t count = std::min(timings.size(), static_cast<std::size_t>(sizes));
+    if (count < 2) return std::nullopt;
+    double sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
+    for (std::size_t i = timings.size() - count; i < timings.size(); ++i) {
+        const double x = std::log(static_cast<double>(timings[i].n));
+        const double y = std::log(timings[i].seconds);
+        sumX += x, sumY += y, sumXX += x * x, sumXY += x * y;
+    }
+    const double k = static_cast<double>(count);
+    return (k * sumXY - sumX * sumY) / (k * sumXX - sumX * sumX);
+}
+
+std::optional<Ratio> timeRatio(const Series& series, const Series& reference) {
+    for (auto t = series.timings.rbegin(); t != series.timings.rend(); ++t) {
+        for (const Timing& r : reference.timings) {
+            if (r.n == t->n) return Ratio{t->seconds / r.seconds, t->n};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<long> largestSizeSetting(const char* text) {
+    if (text == nullptr) return 1'000'000;
+    const char* at = text;
+    while (*at == ' ' || *at == '\t') ++at;
+    long value = 0;
+    const char* digits = at;
+    for (; *at >= '0' && *at <= '9'; ++at) {
+        value = value * 10 + (*at - '0');
+        if (value > 1'000'000) return std::nullopt;
+    }
+    if (at == digits) return std::nullopt;
+    while (*at == ' ' || *at == '\t') ++at;
+    if (*at != '\0' || value < 100) return std::nullopt;
+    return value;
 }
 
 bool takesTheNextSize(const Series& series, long next, double limitSeconds) {
