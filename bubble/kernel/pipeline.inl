@@ -20,20 +20,22 @@ BUBBLE_ALWAYS_INLINE Ops::V startingCarry(int r, int passes) {
 }
 
 // A stage's step at a sweep boundary, when its input is the first value of the next sweep: it
-// emits its carry, the last value of its pass, and takes that input as its new carry. Only the
-// lane where `lowAt` holds INT_MIN and `highAt` INT_MAX does so; the others step as usual.
+// emits its carry, the last value of its pass, and takes that input as its new carry. The
+// masks pick the lane that does so: there lowAt holds INT_MIN and highAt INT_MAX, so that
+// min(carry, lowAt) drops the carry and max(in, highAt) lets it out in place of the input; in
+// every other lane lowAt holds INT_MAX and highAt INT_MIN, which leave min and max as they are.
 BUBBLE_ALWAYS_INLINE void boundaryStage(Ops::V& carry, Ops::V& emitted, Ops::V in, Ops::V lowAt,
                                         Ops::V highAt) {
     emitted = Ops::min(carry, Ops::max(in, highAt));
     carry = Ops::max(Ops::min(carry, lowAt), in);
 }
 
-// Register r's stage: at the boundary when r is B, as usual otherwise (B = -1: no boundary).
-template <int B, int r>
-BUBBLE_ALWAYS_INLINE void stageOf(Ops::V& carry, Ops::V& emitted, Ops::V in, Ops::V lowAt,
-                                  Ops::V highAt) {
+// Register r's stage: at the boundary when r is B, as usual otherwise (B = -1: no boundary, and
+// no masks given).
+template <int B, int r, typename... Masks>
+BUBBLE_ALWAYS_INLINE void stageOf(Ops::V& carry, Ops::V& emitted, Ops::V in, Masks... masks) {
     if constexpr (B == r) {
-        boundaryStage(carry, emitted, in, lowAt, highAt);
+        boundaryStage(carry, emitted, in, masks...);
     } else {
         stage(carry, emitted, in);
     }
@@ -42,24 +44,25 @@ BUBBLE_ALWAYS_INLINE void stageOf(Ops::V& carry, Ops::V& emitted, Ops::V in, Ops
 // Every register behind register 0 takes its predecessor's output, the last register first,
 // so that each reads what its predecessor emitted at the previous step. S counts the registers
 // from the last one down: 0 .. Registers - 2.
-template <int B, int Registers, int... S>
+template <int B, int Registers, int... S, typename... Masks>
 BUBBLE_ALWAYS_INLINE void laterStages(std::integer_sequence<int, S...>, Ops::V (&carry)[Registers],
-                                      Ops::V (&emitted)[Registers], Ops::V lowAt, Ops::V highAt) {
+                                      Ops::V (&emitted)[Registers], Masks... masks) {
     constexpr int last = Registers - 1;
-    (stageOf<B, last - S>(carry[last - S], emitted[last - S], emitted[last - S - 1], lowAt, highAt),
+    (stageOf<B, last - S>(carry[last - S], emitted[last - S], emitted[last - S - 1], masks...),
      ...);
 }
 
 // One step of every stage: register 0 takes the last register's previous output one lane
-// down, and the input *in on top. Register B's stage in the boundary lane crosses a sweep
-// boundary (B = -1: none does).
-template <int B, int Registers>
+// down, and the input *in on top. Register B's stage crosses a sweep boundary in the lane that
+// the masks lowAt and highAt pick (B = -1, with no masks: none does).
+template <int B, int Registers, typename... Masks>
 BUBBLE_ALWAYS_INLINE void step(Ops::V (&carry)[Registers], Ops::V (&emitted)[Registers],
-                               const int* in, Ops::V lowAt, Ops::V highAt) {
+                               const int* in, Masks... masks) {
+    static_assert(sizeof...(Masks) == (B >= 0 ? 2 : 0), "lowAt and highAt where B is a stage");
     const Ops::V first = Ops::shiftIn(emitted[Registers - 1], in);
     laterStages<B, Registers>(std::make_integer_sequence<int, Registers - 1>{}, carry, emitted,
-                              lowAt, highAt);
-    stageOf<B, 0>(carry[0], emitted[0], first, lowAt, highAt);
+                              masks...);
+    stageOf<B, 0>(carry[0], emitted[0], first, masks...);
 }
 
 // Runs `passes` (at most lanes * Registers) passes over buf[0..len). buf must hold INT_MAX in
@@ -71,21 +74,19 @@ BUBBLE_ALWAYS_INLINE void sweep(std::integer_sequence<int, R...>, int* buf, int 
     constexpr int stages = Ops::lanes * Registers;
     Ops::V carry[Registers] = {startingCarry<Registers>(R, passes)...};
     Ops::V emitted[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
-    const Ops::V unused = Ops::broadcast(0);  // no stage crosses a boundary here
-
     const int delay = stages + passes - 1;
     const std::ptrdiff_t steps = static_cast<std::ptrdiff_t>(len) + delay;
     for (std::ptrdiff_t t = 0; t < steps; ++t) {
-        step<-1, Registers>(carry, emitted, buf + t, unused, unused);
+        step<-1, Registers>(carry, emitted, buf + t);
         // Only lane 0 counts; the other lanes land on slots that later steps overwrite.
         if (t >= delay) Ops::store(buf + t - delay, emitted[Registers - 1]);
     }
 }
 
-// The first 2 * stages steps of a chained sweep, i0 = 2 * Registers * g, for the stages in
-// lane group g (lane lanes - 1 - g): stage j = B + Registers * g crosses the boundary at step
-// 2j, and every step stores the output of step i - delay, the previous sweep's tail until
-// i reaches delay.
+// 2 * Registers of the first 2 * stages steps of a chained sweep, from step i0 = 2 * Registers
+// * g, for the stages in lane group g (lane lanes - 1 - g): stage j = B + Registers * g crosses
+// the boundary at step 2j, and every step stores the output of step i - delay, the previous
+// sweep's tail until i reaches delay.
 template <int Registers, int... B>
 BUBBLE_ALWAYS_INLINE void boundarySteps(std::integer_sequence<int, B...>,
                                         Ops::V (&carry)[Registers], Ops::V (&emitted)[Registers],
@@ -95,11 +96,10 @@ BUBBLE_ALWAYS_INLINE void boundarySteps(std::integer_sequence<int, B...>,
     const auto output = [&](std::ptrdiff_t i) {
         Ops::store((i < delay ? buf + len : buf) + (i - delay), emitted[Registers - 1]);
     };
-    // 2 * B is a constant below 64; written as an int product, it gives the code measured.
+    // 2 * B is a constant below 64, so an int product cannot overflow.
     // NOLINTBEGIN(bugprone-implicit-widening-of-multiplication-result)
     ((step<B, Registers>(carry, emitted, buf + i0 + 2 * B, lowAt, highAt), output(i0 + 2 * B),
-      step<-1, Registers>(carry, emitted, buf + i0 + 2 * B + 1, lowAt, highAt),
-      output(i0 + 2 * B + 1)),
+      step<-1, Registers>(carry, emitted, buf + i0 + 2 * B + 1), output(i0 + 2 * B + 1)),
      ...);
     // NOLINTEND(bugprone-implicit-widening-of-multiplication-result)
 }
@@ -118,8 +118,6 @@ BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registe
     constexpr std::ptrdiff_t delay = 2 * stages - 1;
     Ops::V carry[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
     Ops::V emitted[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
-    const Ops::V unused = Ops::broadcast(0);  // for the steps where no stage crosses
-
     // The masks that put lane group g's stages across the boundary: lane lanes - 1 - g.
     Ops::V lowAt[lanes];
     Ops::V highAt[lanes];
@@ -136,7 +134,7 @@ BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registe
     }
 
     for (std::ptrdiff_t i = 0; i < len; ++i) {  // the first sweep fills the pipeline
-        step<-1, Registers>(carry, emitted, buf + i, unused, unused);
+        step<-1, Registers>(carry, emitted, buf + i);
         if (i >= delay) Ops::store(buf + i - delay, emitted[Registers - 1]);
     }
     for (int s = 1; s < sweeps; ++s) {
@@ -145,7 +143,7 @@ BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registe
                                      lowAt[g], highAt[g]);
         }
         for (std::ptrdiff_t i = 2 * stages; i < len; ++i) {
-            step<-1, Registers>(carry, emitted, buf + i, unused, unused);
+            step<-1, Registers>(carry, emitted, buf + i);
             Ops::store(buf + i - delay, emitted[Registers - 1]);
         }
     }
@@ -153,7 +151,7 @@ BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registe
     // stores have spoilt the pads; the last sweep's come after the drain has read them.
     std::fill(buf + len, buf + len + 2 * stages, INT_MAX);
     for (std::ptrdiff_t i = 0; i < delay; ++i) {
-        step<-1, Registers>(carry, emitted, buf + len + i, unused, unused);
+        step<-1, Registers>(carry, emitted, buf + len + i);
         Ops::store(buf + len - delay + i, emitted[Registers - 1]);
     }
 }
