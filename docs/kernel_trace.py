@@ -152,12 +152,47 @@ def check_cpp(kernel_sweeps):
     assert "fallback" in checked, "kernel_sweeps refused the fallback, which runs everywhere"
 
 
-def draw(out):
+def show(v):
+    return "" if v is None else "−∞" if v == LOW else "+∞" if v == HIGH else str(v)
+
+
+def paint_steps(plt, axes, trace, rows, shade, crossing=lambda t, y: False):
+    """The pipeline step by step, a column a step and a row a stage (the input above, the
+    output below): each cell the stage's carry and, in blue below it, what it emitted. shade
+    gives a cell's colour from (step, row, value, whether the row is the input or the output);
+    crossing marks in red the cells where a stage crosses into the next sweep."""
+    for t, step in enumerate(trace):
+        column = [step["input"]] + step["carry"] + [step["output"]]
+        emissions = [None] + step["emitted"] + [None]
+        for y, (v, e) in enumerate(zip(column, emissions)):
+            red = crossing(t, y)
+            axes.add_patch(plt.Rectangle((t, y), 1, 1,
+                                         facecolor=shade(t, y, v, y in (0, len(rows) - 1)),
+                                         edgecolor="#d62728" if red else "#bbbbbb",
+                                         linewidth=2.5 if red else 1, zorder=2 if red else 1))
+            if e is None or e == LOW:
+                axes.text(t + 0.5, y + 0.5, show(v), ha="center", va="center", fontsize=7)
+            else:
+                axes.text(t + 0.5, y + 0.36, show(v), ha="center", va="center", fontsize=6.5)
+                axes.text(t + 0.5, y + 0.74, show(e), ha="center", va="center", fontsize=5.5,
+                          color="#1f5fbf")
+    axes.set(xlim=(0, len(trace)), ylim=(len(rows), 0), xlabel="time step")
+    axes.set_yticks([y + 0.5 for y in range(len(rows))], rows, fontsize=7)
+    axes.set_xticks([t + 0.5 for t in range(0, len(trace), 2)], range(0, len(trace), 2),
+                    fontsize=7)
+
+
+def pyplot():
     import matplotlib
 
     matplotlib.use("Agg")  # no display needed
     import matplotlib.pyplot as plt
 
+    return plt
+
+
+def draw(out):
+    plt = pyplot()
     values = [7, 3, 9, 1, 8, 2, 6, 4, 5, 0, 11, 10]
     lanes, registers = 4, 2
     stages = lanes * registers
@@ -167,30 +202,14 @@ def draw(out):
 
     fig, (pipe, plain) = plt.subplots(1, 2, figsize=(15, 5.6),
                                       gridspec_kw={"width_ratios": [2.6, 1]})
-    show = lambda v: "" if v is None else "−∞" if v == LOW else "+∞" if v == HIGH else str(v)
     rows = ["input"] + [f"stage {s}\nreg {s % registers}, lane {lanes - 1 - s // registers}"
                         for s in range(stages)] + ["output"]
-    for t, step in enumerate(trace):
-        column = [step["input"]] + step["carry"] + [step["output"]]
-        emissions = [None] + step["emitted"] + [None]
-        for y, (v, e) in enumerate(zip(column, emissions)):
-            edge = y in (0, len(rows) - 1)
-            shade = "#dfe8f5" if edge and v is not None else (
-                "white" if v in (None, LOW, HIGH) else "#fbe3c4")
-            pipe.add_patch(plt.Rectangle((t, y), 1, 1, facecolor=shade, edgecolor="#bbbbbb"))
-            if e is None or e == LOW:
-                pipe.text(t + 0.5, y + 0.5, show(v), ha="center", va="center", fontsize=7)
-            else:  # the carry, and below it in blue what the stage emitted this step
-                pipe.text(t + 0.5, y + 0.36, show(v), ha="center", va="center", fontsize=6.5)
-                pipe.text(t + 0.5, y + 0.74, show(e), ha="center", va="center", fontsize=5.5,
-                          color="#1f5fbf")
-    pipe.set(xlim=(0, len(trace)), ylim=(len(rows), 0), xlabel="time step",
-             title=f"One sweep: {stages} passes as {stages} pipeline stages "
+    paint_steps(plt, pipe, trace, rows,
+                lambda t, y, v, edge: "#dfe8f5" if edge and v is not None else (
+                    "white" if v in (None, LOW, HIGH) else "#fbe3c4"))
+    pipe.set(title=f"One sweep: {stages} passes as {stages} pipeline stages "
                    f"({registers} registers × {lanes} lanes); each cell: the stage's carry "
                    "and, in blue, what it emitted")
-    pipe.set_yticks([y + 0.5 for y in range(len(rows))], rows, fontsize=7)
-    pipe.set_xticks([t + 0.5 for t in range(0, len(trace), 2)], range(0, len(trace), 2),
-                    fontsize=7)
 
     states = [plain_passes(values, p) for p in range(stages + 1)]
     for p, state in enumerate(states):
@@ -214,47 +233,29 @@ def draw(out):
 def draw_chain(out):
     """Two sweeps back to back on a small pipeline: the boundary cells, where a stage takes
     the next sweep's first value as its carry, run down the stages two steps apart."""
-    import matplotlib
-
-    matplotlib.use("Agg")
-    import matplotlib.pyplot as plt
-
+    plt = pyplot()
     values = [7, 3, 9, 1, 8, 2, 6, 4, 5, 0]
     lanes, registers = 2, 2
     stages = lanes * registers
     trace = []
     result = kernel_passes(values, 2 * stages, lanes, registers, trace)
     assert result == plain_passes(values, 2 * stages)
-    show = lambda v: "" if v is None else "−∞" if v == LOW else "+∞" if v == HIGH else str(v)
     rows = ["input"] + [f"stage {s}" for s in range(stages)] + ["output"]
     fig, pipe = plt.subplots(figsize=(15, 3.6))
-    for t, step in enumerate(trace):
-        column = [step["input"]] + step["carry"] + [step["output"]]
-        emissions = [None] + step["emitted"] + [None]
-        for y, (v, e) in enumerate(zip(column, emissions)):
-            crossing = step["boundary"] is not None and y == step["boundary"] + 1
-            edge = y in (0, len(rows) - 1)
-            second = t >= len(values) + 2 * (y - 1)  # the stage is in the second sweep
-            shade = "#dfe8f5" if edge and v is not None else "#d9f0d3" if second else "#fbe3c4"
-            if not edge and v in (LOW, HIGH):
-                shade = "white"
-            pipe.add_patch(plt.Rectangle((t, y), 1, 1, facecolor=shade,
-                                         edgecolor="#d62728" if crossing else "#bbbbbb",
-                                         linewidth=2.5 if crossing else 1, zorder=2 if crossing else 1))
-            if e is None or e == LOW:
-                pipe.text(t + 0.5, y + 0.5, show(v), ha="center", va="center", fontsize=7)
-            else:
-                pipe.text(t + 0.5, y + 0.36, show(v), ha="center", va="center", fontsize=6.5)
-                pipe.text(t + 0.5, y + 0.74, show(e), ha="center", va="center", fontsize=5.5,
-                          color="#1f5fbf")
+
+    def shade(t, y, v, edge):
+        if edge and v is not None:
+            return "#dfe8f5"
+        if not edge and v in (LOW, HIGH):
+            return "white"
+        return "#d9f0d3" if t >= len(values) + 2 * (y - 1) else "#fbe3c4"  # sweep 2, or 1
+
+    paint_steps(plt, pipe, trace, rows, shade,
+                lambda t, y: trace[t]["boundary"] is not None and y == trace[t]["boundary"] + 1)
     pipe.axvline(len(values), color="#333333", linewidth=1)
-    pipe.set(xlim=(0, len(trace)), ylim=(len(rows), 0), xlabel="time step",
-             title=f"Two sweeps back to back, {2 * stages} passes on {stages} stages: "
+    pipe.set(title=f"Two sweeps back to back, {2 * stages} passes on {stages} stages: "
                    "sweep 1 orange, sweep 2 green; in a red cell a stage emits its carry and "
                    "takes sweep 2's first value")
-    pipe.set_yticks([y + 0.5 for y in range(len(rows))], rows, fontsize=7)
-    pipe.set_xticks([t + 0.5 for t in range(0, len(trace), 2)], range(0, len(trace), 2),
-                    fontsize=7)
     fig.tight_layout()
     fig.savefig(os.path.join(out, "kernel-chain.png"), dpi=100)
 
