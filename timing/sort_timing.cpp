@@ -4,11 +4,9 @@
 // SORT_TIMING_LARGEST_N in the environment caps n (100 to 1000000; 1000000 unless set). On a
 // terminal, a progress line on standard error says what is being timed.
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -25,14 +23,13 @@
 #include "kernels.h"
 #include "machine.h"
 #include "merge.h"
+#include "outputfile.h"
 #include "plainpasses.h"
 #include "quick.h"
 #include "selection.h"
 #include "stdoutcheck.h"
 #include "svgplot.h"
-#include "systemerror.h"
 #include "timingplan.h"
-#include "utf8path.h"
 
 namespace {
 
@@ -141,79 +138,6 @@ void printTable(const std::vector<Series>& all, const std::string& input, int re
               << "'s, at the largest n both took\n\n";
 }
 
-// One of the files the run writes. It is tried before the timing starts, so that a folder
-// that cannot be written costs no timing, and written at the end.
-class OutputFile {
-  public:
-    explicit OutputFile(const char* name) : name_(name), path_(absolutePath(name)) {}
-
-    const std::string& path() const { return path_; }
-
-    // Whether the file can be written, said on standard error when not. Leaves a file that is
-    // there as it is, and makes an empty one where there was none.
-    bool tryOpen() {
-        std::error_code ignored;
-        const bool existed = std::filesystem::exists(name_, ignored);
-        const bool opens = open("ab") && close();
-        made_ = opens && !existed;
-        return opens;
-    }
-
-    // Removes the empty file that tryOpen made, if it did.
-    void removeIfMade() const {
-        std::error_code ignored;
-        if (made_) std::filesystem::remove(name_, ignored);
-    }
-
-    // Writes the whole text in place of what the file held; false, said on standard error, if
-    // that fails.
-    bool write(const std::string& text) {
-        if (!open("wb")) return false;
-        errno = 0;
-        if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
-            fail();
-            std::fclose(file_);
-            return false;
-        }
-        return close();
-    }
-
-  private:
-    static std::string absolutePath(const char* name) {
-        std::error_code error;
-        const std::filesystem::path path = std::filesystem::absolute(name, error);
-        return error ? std::string(name) : utf8(path);
-    }
-
-    bool open(const char* mode) {
-        std::error_code ignored;
-        // Windows opens no folder and says only that access is refused: the same words on every
-        // system.
-        if (std::filesystem::is_directory(name_, ignored)) return fail(EISDIR);
-        errno = 0;
-        file_ = std::fopen(name_, mode);
-        return file_ != nullptr || fail();
-    }
-
-    bool close() {
-        errno = 0;
-        const bool closed = std::fclose(file_) == 0;
-        file_ = nullptr;
-        return closed || fail();
-    }
-
-    bool fail(int error = errno) const {
-        std::cerr << program << ": " << path_ << ": cannot write the file: "
-                  << (error != 0 ? systemErrorText(error) : "the system gave no reason") << '\n';
-        return false;
-    }
-
-    const char* name_;
-    std::string path_;
-    std::FILE* file_ = nullptr;  // open only inside tryOpen and write
-    bool made_ = false;
-};
-
 // A CSV field, quoted where it holds a comma, a quote or a line end.
 std::string csvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -267,8 +191,8 @@ int main() {
     }
     const std::vector<long> sizes = timingSizes(*largest);
     const std::vector<TimedSort> sorts = sortsToTime();
-    OutputFile csv("sort_timing.csv");
-    OutputFile svg("sort_timing.svg");
+    OutputFile csv(program, "sort_timing.csv");
+    OutputFile svg(program, "sort_timing.svg");
     const bool csvOpens = csv.tryOpen();
     const bool svgOpens = svg.tryOpen();
     if (!csvOpens || !svgOpens) {
