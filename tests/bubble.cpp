@@ -228,6 +228,7 @@ TEST(PlainBubblePasses, compareEveryPairInEveryPassWhateverTheData) {
     for (int len : {0, 1, 2, 3, 50}) {
         for (const char* order : {"ascending", "descending", "shuffled"}) {
             std::vector<Counted> values;
+            values.reserve(static_cast<std::size_t>(len));
             for (int i = 0; i < len; ++i) values.push_back({order[0] == 'd' ? len - i : i});
             if (order[0] == 's') std::shuffle(values.begin(), values.end(), std::mt19937(3));
             Counted::comparisons = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -165,8 +166,9 @@ TEST(TimingSvg, marksEveryPointAndLabelsEachGuideWhereItEnds) {
               {"std::sort", "random", {{100, 1e-6}, {1000, 1.4e-5}, {10000, 1.9e-4}}}},
          }) {
         const std::string svg = timingSvg(series, "t");
-        std::size_t points = 0;
-        for (const Series& s : series) points += s.timings.size();
+        const std::size_t points = std::accumulate(
+            series.begin(), series.end(), std::size_t{0},
+            [](std::size_t sum, const Series& s) { return sum + s.timings.size(); });
         // The legend shows one marker a series too.
         EXPECT_EQ(tags(svg, "circle").size() + tags(svg, "rect class=\"marker\"").size(),
                   points + series.size());
@@ -206,8 +208,11 @@ TEST(GuideAnchor, startsBelowTheFastestFirstPoint) {
 // with the noise of a shared machine.
 TEST(FittedGrowth, findsThePowerOfTheLastSizes) {
     const auto series = [](double (*time)(double)) {
-        std::vector<Timing> timings;
-        for (long n : timingSizes(1'000'000)) timings.push_back({n, time(static_cast<double>(n))});
+        const std::vector<long> sizes = timingSizes(1'000'000);
+        std::vector<Timing> timings(sizes.size());
+        std::transform(sizes.begin(), sizes.end(), timings.begin(), [time](long n) {
+            return Timing{n, time(static_cast<double>(n))};
+        });
         return timings;
     };
     EXPECT_NEAR(*fittedGrowth(series([](double n) { return 1e-9 * n * n; })), 2.0, 1e-9);

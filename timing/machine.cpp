@@ -116,7 +116,7 @@ std::string cpuNameFromCpuinfo(std::istream& cpuinfo) {
         std::istringstream lines(text);
         return cpuinfoValue(lines, key);
     };
-    const std::string model = value("model name");
+    std::string model = value("model name");
     if (!model.empty()) return model;
     unsigned implementer = 0;
     unsigned part = 0;

@@ -40,15 +40,15 @@ std::optional<double> fittedGrowth(const std::vector<Timing>& timings, int sizes
         const double y = std::log(timings[i].seconds);
         sumX += x, sumY += y, sumXX += x * x, sumXY += x * y;
     }
-    const double k = static_cast<double>(count);
+    const auto k = static_cast<double>(count);
     return (k * sumXY - sumX * sumY) / (k * sumXX - sumX * sumX);
 }
 
 std::optional<Ratio> timeRatio(const Series& series, const Series& reference) {
     for (auto t = series.timings.rbegin(); t != series.timings.rend(); ++t) {
-        for (const Timing& r : reference.timings) {
-            if (r.n == t->n) return Ratio{t->seconds / r.seconds, t->n};
-        }
+        const auto r = std::find_if(reference.timings.begin(), reference.timings.end(),
+                                    [t](const Timing& other) { return other.n == t->n; });
+        if (r != reference.timings.end()) return Ratio{t->seconds / r->seconds, t->n};
     }
     return std::nullopt;
 }
