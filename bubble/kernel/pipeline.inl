@@ -156,6 +156,22 @@ BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registe
     }
 }
 
+// Runs a sweep of `passes` passes, at most lanes * Registers, on the fewest registers that hold
+// them, from Registers halved again and again (10, 5, 3, 2, 1): the stages past the passes
+// would only hand values on, each at the cost of its min and max every step. buf must have
+// the pads behind the data, as for sweep.
+template <int Registers>
+void narrowestSweep(int* buf, int len, int passes) {
+    constexpr int narrower = (Registers + 1) / 2;
+    if constexpr (Registers > 1) {
+        if (passes <= Ops::lanes * narrower) {
+            narrowestSweep<narrower>(buf, len, passes);
+            return;
+        }
+    }
+    sweep<Registers>(std::make_integer_sequence<int, Registers>{}, buf, len, passes);
+}
+
 // Runs `passes` passes over arr[0..len), as many sweeps as they take.
 template <int Registers>
 void runPasses(int* arr, int len, int passes) {
@@ -173,8 +189,11 @@ void runPasses(int* arr, int len, int passes) {
     }
     for (; left > 0; left -= stages) {
         std::fill(buf.begin() + len, buf.end(), INT_MAX);
-        sweep<Registers>(std::make_integer_sequence<int, Registers>{}, buf.data(), len,
-                         std::min(stages, left));
+        if (left >= stages) {
+            sweep<Registers>(std::make_integer_sequence<int, Registers>{}, buf.data(), len, stages);
+        } else {  // the last sweep, of fewer passes than stages
+            narrowestSweep<Registers>(buf.data(), len, left);
+        }
     }
     std::copy_n(buf.begin(), len, arr);
 }
