@@ -12,6 +12,9 @@ inline bool isBlank(int c) {
 
 inline bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
+// The int range as the messages name it.
+inline constexpr char intRangeText[] = "the int range (-2147483648 to 2147483647)";
+
 // The magnitude of a decimal int, digit by digit, after its sign. Once past the int range it
 // stays past it, whatever digits follow.
 class DecimalInt {

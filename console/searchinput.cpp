@@ -44,11 +44,12 @@ bool readSearchValue(int& value) {
             if (typed.empty()) {
                 report() << "no int to search for" << std::endl;
             } else {
-                report() << typed.quoted() << " is not an int to search for" << std::endl;
+                report() << typed.quoted()
+                         << " is not an int to search for: type a whole number, such as 49500"
+                         << std::endl;
             }
         } else {
-            report() << typed.quoted() << " is out of the int range (-2147483648 to 2147483647)"
-                     << std::endl;
+            report() << typed.quoted() << " is out of " << intRangeText << std::endl;
         }
         return false;
     }
@@ -63,4 +64,8 @@ bool readSearchValue(int& value) {
                  << std::endl;
     }
     return true;
+}
+
+void reportAbsent(int value, const char* container) {
+    report() << value << " is not in " << container << std::endl;
 }

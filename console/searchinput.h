@@ -7,3 +7,7 @@
 // on), or why there is no int (none, or one outside the int range), and then the result is
 // false and std::cin failed.
 bool readSearchValue(int& value);
+
+// Says on standard error, after the program's name, that the value read is not in `container`
+// ("the list"): standard output stays as it is, with no match printed.
+void reportAbsent(int value, const char* container);

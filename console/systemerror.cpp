@@ -9,6 +9,8 @@ namespace {
 // learner can check, in words no C or C++ library uses (.ci/library-wording keeps it so).
 const char* ownWords(int error) {
     switch (error) {
+        case 0:
+            return "the system gave no reason";
         case ENOENT:
             return "there is no such file or folder";
         case EACCES:
@@ -47,6 +49,24 @@ const char* ownWords(int error) {
             return "something of that name is already there";
         case ENXIO:
             return "the device is not there";
+        case EAGAIN:
+            return "it is not ready now: try again";
+#ifdef EDQUOT  // not in Microsoft's C library
+        case EDQUOT:
+            return "your disk quota is used up";
+#endif
+#ifdef ELOOP
+        case ELOOP:
+            return "the path's links lead round in a circle";
+#endif
+#ifdef EOVERFLOW
+        case EOVERFLOW:
+            return "the file is too large for the program to handle";
+#endif
+#ifdef ETXTBSY
+        case ETXTBSY:
+            return "it is a program that is running now";
+#endif
         default:
             return nullptr;
     }

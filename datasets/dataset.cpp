@@ -29,7 +29,7 @@ struct Field {
                          TextPosition where) {
     while (c != endOfInput && c != ',' && text.add(c)) c = in.next();
     throw DataSetFieldError(fieldNumber, status, text.quoted(), where,
-                            hintFor(fieldNumber, text, where));
+                            hintFor(fieldNumber, text, where, c == endOfInput));
 }
 
 // Reads one field up to its comma or the end of input, converting it on the way; only

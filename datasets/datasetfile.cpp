@@ -63,7 +63,7 @@ DataSetFile openDataSet(const std::string& fileName, std::string& reason) {
     errno = 0;
     DataSetFile file(std::fopen(fileName.c_str(), "rb"));
     if (!file) {
-        reason = errno != 0 ? systemErrorText(errno) : "cannot be opened";
+        reason = systemErrorText(errno);
     }
     return file;
 }

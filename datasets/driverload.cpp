@@ -72,13 +72,10 @@ bool readDataSetOrReport(const char* program, const std::string& fileName,
         return false;
     }
     if (notes.firstTrailingAfterLineEnd && notes.lines > 1) {
-        errors << prefix << "warning: the file has " << (notes.readToEnd ? "" : "more than ")
-               << notes.lines << " lines, but only a comma separates values, not a line end: "
-               << "from line " << notes.firstTrailingWhere.line + 1
-               << " on, what follows each line end was read as text after the number before "
-               << "it and ignored (first: field " << notes.firstTrailingField
-               << "); put the values on one line, separated by commas "
-               << "(paste -sd, " << fileName << ", or save the row, not the column)\n";
+        // Kept short: the fixes for each system are in the docs.
+        errors << prefix << "warning: " << (notes.readToEnd ? "" : "more than ") << notes.lines
+               << " lines, but only commas separate values: the first value of each line after "
+               << "line 1 was ignored; put the values on one line (see docs/bad-input.md)\n";
     } else if (notes.fieldsWithTrailingText != 0) {
         const bool one = notes.fieldsWithTrailingText == 1;
         errors << prefix << "warning: " << notes.fieldsWithTrailingText

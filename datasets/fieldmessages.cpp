@@ -1,15 +1,21 @@
 // The messages for a field that holds no int.
 #include "fieldmessages.h"
 
+#include "decimal.h"
+
 namespace {
 
 bool startsWith(const std::string& text, const char* start) { return text.rfind(start, 0) == 0; }
 
 }  // namespace
 
-std::string hintFor(int fieldNumber, const Excerpt& text, TextPosition where) {
+std::string hintFor(int fieldNumber, const Excerpt& text, TextPosition where, bool endsTheFile) {
     std::string start = text.text();
     start.erase(0, start.find_first_not_of(" \t\n\v\f\r"));
+    if (fieldNumber == 1 && endsTheFile && start.empty()) {
+        return std::string(text.empty() ? "the file is empty" : "the file holds only blanks") +
+               ": " + dataSetShape;
+    }
     if (fieldNumber == 1 && startsWith(start, "sep=")) {
         // The field ends at a comma: "sep=" alone was "sep=,".
         const char separator = start.size() > 4 ? start[4] : ',';
@@ -27,15 +33,17 @@ std::string hintFor(int fieldNumber, const Excerpt& text, TextPosition where) {
     const auto first = static_cast<unsigned char>(start.empty() ? '\0' : start[0]);
     const bool letter = (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
     if (fieldNumber == 1 && where.line == 1 && letter) {
-        return "the first line is not a number: a header row? remove it";
+        return std::string("the first line is not a number: a header row? remove it; ") +
+               dataSetShape;
     }
     return "";
 }
 
 std::string describeField(int field, FieldStatus status, const std::string& excerpt,
                           TextPosition where, const std::string& hint) {
-    const char* problem =
-        status == FieldStatus::outOfRange ? " is out of the int range" : " is not a number";
+    const std::string problem = status == FieldStatus::outOfRange
+                                    ? std::string(" is out of ") + intRangeText
+                                    : std::string(" is not a number");
     const std::string at = where.line > 1 ? "line " + std::to_string(where.line) + ", column " +
                                                 std::to_string(where.column) + ": "
                                           : "";

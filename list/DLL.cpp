@@ -35,9 +35,12 @@ void DLL::search() {
     int value = 0;
     if (!readSearchValue(value)) return;
     int location = 1;
+    bool found = false;
     for (const ListNode* node = front; node != nullptr; node = node->nextNode, ++location) {
         if (node->val == value) {
             std::cout << "Your search was found at location: " << location << std::endl;
+            found = true;
         }
     }
+    if (!found) reportAbsent(value, "the list");
 }

@@ -144,19 +144,33 @@ TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
     const std::string quotes =
         "the values are in double quotes: remove the quotes, and any thousands separator inside "
         "them (\"1,000\" is two fields)";
-    const std::string header = "the first line is not a number: a header row? remove it";
+    const std::string header =
+        "the first line is not a number: a header row? remove it; the values must stand on one "
+        "line, separated by commas";
+    const std::string range = " is out of the int range (-2147483648 to 2147483647)";
     const std::pair<std::string, std::string> cases[] = {
         {"1,x", R"(field 2 ("x") is not a number)"},
         {"1,", R"(field 2 ("") is not a number)"},
         {"1, \"a\\\tb\x01\n", R"(field 2 (" \"a\\\tb\x01\n") is not a number; )" + quotes},
+        // An empty file, or one of blanks alone, said to be so.
+        {"", R"(field 1 ("") is not a number; the file is empty: the values must stand on one )"
+             "line, separated by commas"},
+        {" \r\n", R"(field 1 (" \r\n") is not a number; the file holds only blanks: the values )"
+                  "must stand on one line, separated by commas"},
+        {"\n,5", R"(field 1 ("\n") is not a number)"},
         {"1," + std::string(30, 'y'), R"(field 2 ("yyyyyyyyyyyyyyyyyyyy"...) is not a number)"},
         // What spreadsheets, editors and web pages write, named.
-        {"value\n5\n6", R"(field 1 ("value\n5\n6") is not a number; )" + header},
+        // Several lines: the first, and how many more.
+        {"value\n5\n6", R"(field 1 ("value" (and 2 more lines)) is not a number; )" + header},
+        {"value\r\n5\r\n", R"(field 1 ("value" (and 1 more line)) is not a number; )" + header},
+        {"value\n1\n2\n3\n4\n5\n6\n7\n8\n9",
+         R"(field 1 ("value" (and at least 7 more lines)) is not a number; )" + header},
         {"a,b\n1,2", R"(field 1 ("a") is not a number; )" + header},
         {"sep=,\n5,6", R"(field 1 ("sep=") is not a number; the first line is Excel's )"
                        "separator line (sep=,): delete that line"},
-        {"sep=;\n5;6", R"(field 1 ("sep=;\n5;6") is not a number; the first line is Excel's )"
-                       "separator line (sep=;): delete that line"},
+        {"sep=;\n5;6",
+         R"(field 1 ("sep=;" (and 1 more line)) is not a number; the first line is Excel's )"
+         "separator line (sep=;): delete that line"},
         {R"("5","6")", R"(field 1 ("\"5\"") is not a number; )" + quotes},
         {"1,\xC2\xA0"
          "6",
@@ -164,15 +178,15 @@ TEST(ReadDataSet, namesTheRejectedFieldWithAnExcerptOfIt) {
          "space (U+00A0), as text pasted from a web page holds: replace it with "
          "a plain space"},
         {"1\r2\r3,x", R"(field 2 (line 3, column 3: "x") is not a number)"},  // CR-only lines
-        {"1," + std::string(30, '9'),
-         R"(field 2 ("99999999999999999999"...) is out of the int range)"},
-        {"-2147483649,1", R"(field 1 ("-2147483649") is out of the int range)"},
-        {"\xEF\xBB\xBF", R"(field 1 ("") is not a number)"},  // a byte-order mark alone
+        {"1,x\ry\rz", R"(field 2 ("x" (and 2 more lines)) is not a number)"},
+        {"1," + std::string(30, '9'), R"(field 2 ("99999999999999999999"...))" + range},
+        {"-2147483649,1", R"(field 1 ("-2147483649"))" + range},
+        {"\xEF\xBB\xBF", R"(field 1 ("") is not a number; the file is empty: the values must )"
+                         "stand on one line, separated by commas"},  // a byte-order mark alone
         {"\xEF\xBB\xBF,1", R"(field 1 ("") is not a number)"},
         {"\x1f ~\x7f", R"(field 1 ("\x1f ~\x7f") is not a number)"},  // the printable range's edges
         {"1,2\n3,4\n5, x\n", R"(field 4 (line 3, column 4: " x\n") is not a number)"},  // a grid
-        {"1,\n\n99999999999",
-         R"(field 2 (line 3, column 1: "\n\n99999999999") is out of the int range)"},
+        {"1,\n\n99999999999", R"(field 2 (line 3, column 1: "\n\n99999999999"))" + range},
     };
     for (const auto& [file, message] : cases) {
         std::istringstream in(file);
@@ -364,7 +378,14 @@ TEST(SystemErrorText, givesTheProjectsOwnWordsForEachErrno) {
         {EMFILE, "the program has opened too many files"},
         {ENAMETOOLONG, "the name is too long for the system"},
         {EINVAL, "the name or the request is not valid here"},
-        {0, "system error 0"},
+        {EAGAIN, "it is not ready now: try again"},
+        {ELOOP, "the path's links lead round in a circle"},
+        {EOVERFLOW, "the file is too large for the program to handle"},
+        {ETXTBSY, "it is a program that is running now"},
+#ifdef EDQUOT  // not in Microsoft's C library
+        {EDQUOT, "your disk quota is used up"},
+#endif
+        {0, "the system gave no reason"},
         {9999, "system error 9999"},
     };
     for (const auto& [error, text] : reasons) EXPECT_EQ(systemErrorText(error), text) << error;
@@ -393,9 +414,11 @@ TEST(FailureKind, namesEachKindInTheProjectsWords) {
 }
 
 // The build folder reaches the program as UTF-8, which MSVC's narrow paths would read in the
-// ANSI code page.
+// ANSI code page. The temporary folder comes as a path too: for a user named Jos\u00e9, the narrow
+// TEMP that testing::TempDir() reads is not UTF-8 on Windows.
 TEST(DataSetCopyFolder, namesAFolderBeyondAsciiAsItIs) {
-    const std::string folder = testing::TempDir() + "caf\xC3\xA9 \xE2\x82\xAC";
+    const std::string folder =
+        utf8(std::filesystem::temp_directory_path() / pathFromUtf8("caf\xC3\xA9 \xE2\x82\xAC"));
     std::filesystem::create_directories(pathFromUtf8(folder));
     { std::ofstream(pathFromUtf8(folder) / "data.csv") << "1"; }
     EXPECT_EQ(utf8(pathFromUtf8(folder)), folder);

@@ -52,12 +52,13 @@ TEST(DLL, freesALongListWithoutRecursing) {
 struct SearchCase {
     const char* input;
     const char* locations;  // what follows the prompt
-    const char* errors;
+    std::string errors;
     bool inputFails;
 };
 
 TEST(DLL, searchReportsEveryMatchFrontToBackAndRefusesInputThatIsNoInt) {
     const char* noInt = "standard input: no int to search for\n";
+    const std::string typeOne = "type a whole number, such as 49500\n";
     const SearchCase cases[] = {
         {"5\n", "Your search was found at location: 1\nYour search was found at location: 3\n", "",
          false},
@@ -65,9 +66,13 @@ TEST(DLL, searchReportsEveryMatchFrontToBackAndRefusesInputThatIsNoInt) {
         {"5abc", "Your search was found at location: 1\nYour search was found at location: 3\n",
          "standard input: warning: text after the number 5 ignored: \"abc\"\n", false},
         {" 7 \t\nx", "Your search was found at location: 2\n", "", false},
-        {"4\n", "", "", false},
-        {"x5\n", "", "standard input: \"x5\" is not an int to search for\n", true},
-        {"- 5\r\n", "", "standard input: \"- 5\\r\" is not an int to search for\n", true},
+        {"4\n", "", "standard input: 4 is not in the list\n", false},
+        {"4 x\n", "",
+         "standard input: warning: text after the number 4 ignored: \" x\"\n"
+         "standard input: 4 is not in the list\n",
+         false},
+        {"x5\n", "", "standard input: \"x5\" is not an int to search for: " + typeOne, true},
+        {"- 5\r\n", "", "standard input: \"- 5\\r\" is not an int to search for: " + typeOne, true},
         {"", "", noInt, true},
         {"-2147483649\n", "",
          "standard input: \"-2147483649\" is out of the int range (-2147483648 to 2147483647)\n",
@@ -91,8 +96,10 @@ TEST(DLL, searchOfAnEmptyListReadsTheValueAndPrintsOnlyThePrompt) {
     DLL list;
     InputFeed in("3\n");
     StreamCapture out(std::cout);
+    StreamCapture errors(std::cerr);
     list.search();
     EXPECT_EQ(out.text(), "Enter what you want to search for: \n");
+    EXPECT_EQ(errors.text(), "standard input: 3 is not in the list\n");
     EXPECT_FALSE(std::cin.fail());
 }
 

@@ -62,7 +62,7 @@ bool OutputFile::close() {
 }
 
 bool OutputFile::fail(int error) const {
-    std::cerr << program_ << ": " << path_ << ": cannot write the file: "
-              << (error != 0 ? systemErrorText(error) : "the system gave no reason") << '\n';
+    std::cerr << program_ << ": " << path_ << ": cannot write the file: " << systemErrorText(error)
+              << '\n';
     return false;
 }
