@@ -2,7 +2,8 @@
 small array, checks it against the plain loop, and draws kernel-trace.png (one sweep) and
 kernel-chain.png (two sweeps chained across their boundary).
 
-The trace does what the kernel's sweeps do, chained ones included, register by register and lane by lane: R carry
+The trace does what the kernel's sweeps do, register by register and lane by lane, chained
+sweeps and the narrow last sweep included (narrowest_registers, as narrowestSweep): R carry
 registers of L lanes, stage s in register s % R, lane L - 1 - s // R; each step, register 0
 takes the last register's previous emission one lane down with the next input on top, every
 other register takes its predecessor's, each stage emits min(carry, in) and keeps the max.
@@ -97,6 +98,14 @@ def chained_sweeps(buf, length, sweeps, lanes, registers, trace=None):
         step(buf[length + i], None, length - delay + i)
 
 
+def narrowest_registers(registers, lanes, passes):
+    """The registers the kernel's narrowestSweep runs `passes` passes on: its count halved,
+    rounding up, again and again while the half still holds them (10, 5, 3, 2, 1)."""
+    while registers > 1 and passes <= lanes * ((registers + 1) // 2):
+        registers = (registers + 1) // 2
+    return registers
+
+
 def kernel_passes(values, passes, lanes, registers, trace=None):
     stages = lanes * registers
     buf = list(values) + [HIGH] * (2 * stages)
@@ -108,7 +117,8 @@ def kernel_passes(values, passes, lanes, registers, trace=None):
         left -= whole * stages
     while len(values) >= 2 and left > 0:
         buf[len(values):] = [HIGH] * (2 * stages)
-        sweep(buf, len(values), min(stages, left), lanes, registers, trace)
+        count = min(stages, left)
+        sweep(buf, len(values), count, lanes, narrowest_registers(registers, lanes, count), trace)
         trace = None  # only the first sweep is drawn
         left -= stages
     return buf[:len(values)]

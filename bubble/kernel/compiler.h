@@ -45,6 +45,17 @@
 #define BUBBLE_AVX512_WARNINGS_END
 #endif
 
+// BUBBLE_SWEEP_HOOK(sweeps, registers, passes): a sweep, or `sweeps` chained ones, starting on
+// `registers` registers of carries for `passes` passes each. Empty, so that the kernel's object
+// code stays as it is, but in the test build of the kernel (BUBBLE_RECORD_SWEEPS), which
+// records each sweep's register count to check which register counts the sweeps run on.
+#if BUBBLE_RECORD_SWEEPS
+void recordSweeps(int sweeps, int registers, int passes);
+#define BUBBLE_SWEEP_HOOK(sweeps, registers, passes) recordSweeps(sweeps, registers, passes)
+#else
+#define BUBBLE_SWEEP_HOOK(sweeps, registers, passes)
+#endif
+
 #if BUBBLE_X86
 #if defined(_MSC_VER) && !defined(__clang__)
 #include <immintrin.h>  // _xgetbv

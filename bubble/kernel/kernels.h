@@ -46,11 +46,12 @@ int kernelLanes(PassKernel kernel);
 PassKernel fasterKernel(PassKernel wider, PassKernel narrower, double (*time)(PassKernel),
                         int rounds);
 
-// The probe's work: two AVX-512 sweeps, which run chained as in bubble_bench's trials, and five
-// AVX2 sweeps and a part, over values enough that by the step model the probe and the whole
-// workload turn from AVX-512 to AVX2 at the same cost of a 512-bit min or max against a 256-bit
-// one (a single AVX-512 sweep would run unchained and favour AVX2 too soon). Rounds enough
-// that a busy neighbour rarely spoils every one: the whole probe takes about 0.4 ms.
+// The probe: bestKernel times 320 passes over 2048 values with each kernel, 7 rounds each, and
+// keeps the faster. Why these numbers: 320 passes are two whole AVX-512 sweeps, which run
+// chained as they do in bubble_bench's trials (one sweep alone would not), so the probe's work
+// has the same mix of filling, running and draining as the whole workload, and picks AVX2 when
+// the workload would too (a test checks that by counting steps). Seven rounds, because a busy
+// neighbour rarely slows all seven. The whole probe takes about 0.4 ms.
 constexpr int probeLength = 2048;
 constexpr int probePasses = 320;
 constexpr int probeRounds = 7;

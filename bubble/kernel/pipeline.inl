@@ -65,13 +65,16 @@ BUBBLE_ALWAYS_INLINE void step(Ops::V (&carry)[Registers], Ops::V (&emitted)[Reg
     stageOf<B, 0>(carry[0], emitted[0], first, masks...);
 }
 
-// Runs `passes` (at most lanes * Registers) passes over buf[0..len). buf must hold INT_MAX in
-// the 2 * lanes * Registers slots behind the data; the output's vector stores spoil some of
-// them, which the caller restores. R is 0 .. Registers - 1: every register is named by a
-// constant, so that the compiler keeps them all in vector registers.
+// One sweep: `passes` passes over buf[0..len), at most one per stage (lanes * Registers).
+// Behind the data, buf must hold 2 * lanes * Registers slots of INT_MAX, the pads that push the
+// last values out; the sweep's stores overwrite some of them, so the caller fills them again
+// before the next sweep. R counts the registers, 0 .. Registers - 1, as compile-time constants:
+// with no register picked by a run-time index, the compiler can keep every one in a vector
+// register instead of memory.
 template <int Registers, int... R>
 BUBBLE_ALWAYS_INLINE void sweep(std::integer_sequence<int, R...>, int* buf, int len, int passes) {
     constexpr int stages = Ops::lanes * Registers;
+    BUBBLE_SWEEP_HOOK(1, Registers, passes);
     Ops::V carry[Registers] = {startingCarry<Registers>(R, passes)...};
     Ops::V emitted[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
     const int delay = stages + passes - 1;
@@ -116,6 +119,7 @@ BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registe
     constexpr int lanes = Ops::lanes;
     constexpr std::ptrdiff_t stages = std::ptrdiff_t{lanes} * Registers;
     constexpr std::ptrdiff_t delay = 2 * stages - 1;
+    BUBBLE_SWEEP_HOOK(sweeps, Registers, static_cast<int>(stages));
     Ops::V carry[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
     Ops::V emitted[Registers] = {(static_cast<void>(R), Ops::broadcast(INT_MIN))...};
     // The masks that put lane group g's stages across the boundary: lane lanes - 1 - g.
@@ -156,10 +160,12 @@ BUBBLE_ALWAYS_INLINE void chainedSweeps(std::integer_sequence<int, R...> registe
     }
 }
 
-// Runs a sweep of `passes` passes, at most lanes * Registers, on the fewest registers that hold
-// them, from Registers halved again and again (10, 5, 3, 2, 1): the stages past the passes
-// would only hand values on, each at the cost of its min and max every step. buf must have
-// the pads behind the data, as for sweep.
+// Runs a sweep of `passes` passes, at most lanes * Registers, on the fewest registers of the
+// chain Registers, Registers halved (rounding up), halved again, ... (AVX-512: 10, 5, 3, 2, 1)
+// that hold them: the stages past the passes would only hand values on, each at the cost of
+// its min and max every step. The chain keeps the code to a few widths, so this is not always
+// the fewest registers of all: 81 to 96 AVX-512 passes run on 10, where 6 would hold them.
+// buf must have the pads behind the data, as for sweep.
 template <int Registers>
 void narrowestSweep(int* buf, int len, int passes) {
     constexpr int narrower = (Registers + 1) / 2;
@@ -189,11 +195,7 @@ void runPasses(int* arr, int len, int passes) {
     }
     for (; left > 0; left -= stages) {
         std::fill(buf.begin() + len, buf.end(), INT_MAX);
-        if (left >= stages) {
-            sweep<Registers>(std::make_integer_sequence<int, Registers>{}, buf.data(), len, stages);
-        } else {  // the last sweep, of fewer passes than stages
-            narrowestSweep<Registers>(buf.data(), len, left);
-        }
+        narrowestSweep<Registers>(buf.data(), len, std::min(stages, left));  // all, but the last
     }
     std::copy_n(buf.begin(), len, arr);
 }
