@@ -2,7 +2,6 @@
 // dataSetA.csv, printing "Sorted" after each.
 #include <algorithm>
 #include <array>
-#include <exception>
 #include <iostream>
 #include <memory>
 #include <new>  // std::bad_alloc
@@ -39,10 +38,6 @@ int main() try {
         }
     }
     return 0;
-} catch (const std::exception& failure) {
-    std::cerr << program << ": stopped by an unexpected failure: " << failureKind(failure) << '\n';
-    return 1;
 } catch (...) {
-    std::cerr << program << ": stopped by an unexpected failure of an unknown kind\n";
-    return 1;
+    return reportUnexpectedFailure(program, std::cerr);
 }

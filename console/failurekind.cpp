@@ -28,3 +28,14 @@ std::string failureKind(const std::exception& failure) {
     }
     return "a failure of an unknown kind";
 }
+
+int reportUnexpectedFailure(const char* program, std::ostream& errors) {
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        errors << program << ": stopped by an unexpected failure: " << failureKind(failure) << '\n';
+    } catch (...) {
+        errors << program << ": stopped by an unexpected failure of an unknown kind\n";
+    }
+    return 1;
+}

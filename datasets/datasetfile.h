@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdio>
 #include <istream>
-#include <memory>
 #include <string>
 
+#include "cfile.h"
 #include "dataset.h"
 
 // readDataSet on the bytes of a stream (a string stream, say); a failed stream or one without
@@ -20,10 +20,7 @@ int readDataSet(std::FILE* file, DataSetBuffer& buffer, DataSetNotes* notes = nu
 // std::fread into `into`, throwing DataSetReadError when the file reports an error.
 std::size_t readDataSetBlock(std::FILE* file, char* into, std::size_t size);
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using DataSetFile = std::unique_ptr<std::FILE, FileCloser>;
+using DataSetFile = CFile;
 
 // Opens a data set for reading as bytes. On failure the result is null and `reason` says
 // why, in the words of systemErrorText.

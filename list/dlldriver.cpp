@@ -1,7 +1,6 @@
 // list_bench: loads dataSetA2.csv into a DLL, then prints every location of one int read
 // from standard input.
 #include <array>
-#include <exception>
 #include <iostream>
 #include <new>  // std::bad_alloc
 
@@ -39,10 +38,6 @@ int main() try {
     }
     list.search();
     return std::cin.fail() ? 1 : 0;  // search has reported input that holds no int
-} catch (const std::exception& failure) {
-    std::cerr << program << ": stopped by an unexpected failure: " << failureKind(failure) << '\n';
-    return 1;
 } catch (...) {
-    std::cerr << program << ": stopped by an unexpected failure of an unknown kind\n";
-    return 1;
+    return reportUnexpectedFailure(program, std::cerr);
 }

@@ -17,8 +17,8 @@
 #include "bubblepasses.h"
 #include "compiler.h"  // BUBBLE_X86
 #include "console.h"
+#include "cpuinfo.h"
 #include "kernels.h"
-#include "machine.h"
 #include "plainpasses.h"
 
 // Names a kernel in failure messages; beside PassKernel, where GoogleTest looks for it.

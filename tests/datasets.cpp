@@ -403,12 +403,17 @@ TEST(FailureKind, namesEachKindInTheProjectsWords) {
         {std::make_exception_ptr(std::out_of_range("x")), logic},
         {std::make_exception_ptr(std::runtime_error("x")), "a failure while running"},
         {std::make_exception_ptr(std::bad_cast()), "a failure of an unknown kind"},
+        {std::make_exception_ptr(42), ""},  // no std::exception at all
     };
     for (const auto& [thrown, kind] : cases) {
         try {
             std::rethrow_exception(thrown);
-        } catch (const std::exception& failure) {
-            EXPECT_EQ(failureKind(failure), kind);
+        } catch (...) {
+            std::ostringstream errors;
+            EXPECT_EQ(reportUnexpectedFailure("list_bench", errors), 1);
+            EXPECT_EQ(errors.str(), "list_bench: stopped by an unexpected failure" +
+                                        (kind.empty() ? " of an unknown kind" : ": " + kind) +
+                                        "\n");
         }
     }
 }

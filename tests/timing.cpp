@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "cpuinfo.h"
 #include "machine.h"
 #include "svgplot.h"
 #include "timingplan.h"
@@ -279,6 +280,17 @@ TEST(CpuNameFromCpuinfo, takesTheModelNameOrSpellsOutArmsCodes) {
          "Apple CPU (implementer 0x61, part 0x022)"},
         {arm + "CPU implementer\t: 0x99\nCPU part\t: 0x001\n",
          "ARM CPU (implementer 0x99, part 0x001)"},
+        // big.LITTLE: every distinct core, in the order they come.
+        {arm + "CPU implementer\t: 0x41\nCPU part\t: 0xd05\n\n" + arm +
+             "CPU implementer\t: 0x41\nCPU part\t: 0xd05\n\n" + arm +
+             "CPU implementer\t: 0x41\nCPU part\t: 0xd0b\n",
+         "Arm Cortex-A55 + Cortex-A76"},
+        {arm + "CPU implementer\t: 0x41\nCPU part\t: 0xd46\n\nCPU part\t: 0xd47\n\n"
+               "CPU part\t: 0xd48\n",
+         "Arm Cortex-A510 + Cortex-A710 + Cortex-X2"},
+        {arm + "CPU implementer\t: 0x41\nCPU part\t: 0xd05\n\nCPU part\t: 0xfff\n",
+         "Arm CPU (implementer 0x41, parts 0xd05, 0xfff)"},
+        {arm + "CPU implementer\t: 0x41\n", "Arm CPU (implementer 0x41)"},
         {arm + "CPU implementer\t: 0xzz\nCPU part\t: 0xd0c\n", ""},
         {arm, ""},
     };

@@ -1,9 +1,9 @@
 // A file that sort_timing writes: tried before the timing starts, written at its end.
 #pragma once
 
-#include <cstdio>
-#include <memory>
 #include <string>
+
+#include "cfile.h"
 
 // One of the files a run writes. It is tried before the timing starts, so that a folder that
 // cannot be written costs no timing, and written at the end. Failures are said on standard
@@ -26,10 +26,6 @@ class OutputFile {
     bool write(const std::string& text);
 
   private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-
     bool open(const char* mode);
     bool close();
     bool fail(int error) const;
@@ -37,6 +33,6 @@ class OutputFile {
     const char* program_;
     const char* name_;
     std::string path_;
-    std::unique_ptr<std::FILE, Closer> file_;  // open only inside tryOpen and write
+    CFile file_;  // open only inside tryOpen and write
     bool made_ = false;
 };
