@@ -7,7 +7,9 @@
 # or leak fails it. A cross build runs its cases under its emulator (qemu, wine) instead.
 # A case holding a file `failing_new` runs a test-only build of the program whose operator new
 # fails where that file says (tests/support/failingnew.cpp); it has no memcheck run, and nor
-# has a case holding a file `slow` (which says why), nor runs on an unwritable output.
+# has a case holding a file `slow` (which says why), nor runs on an unwritable output. A case
+# holding a file `variant` runs a test-only build of the program with the source that file
+# names from tests/support/, whose definitions take the place of the program's own.
 set(programTestRunner ${PROJECT_SOURCE_DIR}/tests/RunProgramTest.cmake)
 set(programTestRuns ${CMAKE_BINARY_DIR}/program-test-runs)
 if(SANITIZE)
@@ -49,11 +51,17 @@ function(add_program_tests program)
       list(APPEND labels posix)
     endif()
     set(build ${program})
+    set(variant "")
     if(EXISTS ${case}/failing_new)
+      set(variant failingnew.cpp)
       set(build ${program}_failing_new)
-      if(NOT TARGET ${build})
-        add_program_variant(${build} ${program} ${PROJECT_SOURCE_DIR}/tests/support/failingnew.cpp)
-      endif()
+    elseif(EXISTS ${case}/variant)
+      file(STRINGS ${case}/variant variant LIMIT_COUNT 1)
+      get_filename_component(stem ${variant} NAME_WE)
+      set(build ${program}_${stem})
+    endif()
+    if(variant AND NOT TARGET ${build})
+      add_program_variant(${build} ${program} ${PROJECT_SOURCE_DIR}/tests/support/${variant})
     endif()
     add_program_test(${program}/${name} ${build} ${case} "${labels}"
                      "${CMAKE_CROSSCOMPILING_EMULATOR}")

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -14,8 +17,11 @@
 
 #include "cpuinfo.h"
 #include "machine.h"
+#include "outputfile.h"
+#include "sortstotime.h"
 #include "svgplot.h"
 #include "timingplan.h"
+#include "timingtext.h"
 
 namespace {
 
@@ -63,8 +69,8 @@ TEST(TakesTheNextSize, onlyWhereTheForeseenTimeStaysWithinTheLimit) {
 
 TEST(LogAxis, mapsWholeDecadesOntoThePixels) {
     const LogAxis axis = logAxis(150, 2e5, 0, 400);
-    EXPECT_EQ(axis.lowPower, 2);
-    EXPECT_EQ(axis.highPower, 6);
+    EXPECT_EQ(axis.low, 1e2);
+    EXPECT_EQ(axis.high, 1e6);
     EXPECT_DOUBLE_EQ(axis.pixel(100), 0);
     EXPECT_DOUBLE_EQ(axis.pixel(1e4), 200);
     EXPECT_DOUBLE_EQ(axis.pixel(1e6), 400);
@@ -73,8 +79,15 @@ TEST(LogAxis, mapsWholeDecadesOntoThePixels) {
     const LogAxis upward = logAxis(1e-6, 1e-3, 480, 60);  // time: up the page
     EXPECT_DOUBLE_EQ(upward.pixel(1e-6), 480);
     EXPECT_DOUBLE_EQ(upward.pixel(1e-3), 60);
-    EXPECT_EQ(logAxis(100, 100, 0, 1).highPower, 3);  // one value still spans a decade
-    EXPECT_EQ(logAxis(100, 1000, 0, 1).highPower, 3);
+    EXPECT_EQ(logAxis(100, 100, 0, 1).high, 1e3);  // one value still spans a decade
+    EXPECT_EQ(logAxis(100, 1000, 0, 1).high, 1e3);
+
+    // The n axis ends at the largest n timed: a quarter of it is not left empty.
+    const LogAxis n = logAxis(100, 2e4, 0, 400, true);
+    EXPECT_EQ(n.high, 2e4);
+    EXPECT_DOUBLE_EQ(n.pixel(2e4), 400);
+    EXPECT_EQ(decadeTicks(n), (std::vector<double>{1e2, 1e3, 1e4}));
+    EXPECT_EQ(logAxis(100, 1e4, 0, 1, true).high, 1e4);
 }
 
 // Whether the text is well-formed XML as far as this picture goes: tags that open and close
@@ -128,18 +141,6 @@ double attribute(const std::string& tag, const std::string& name) {
     return at == std::string::npos ? std::nan("") : std::stod(tag.substr(at + name.size() + 3));
 }
 
-// The last point of a polyline tag.
-std::pair<double, double> lastPoint(const std::string& tag) {
-    const std::size_t start = tag.find("points=\"") + 8;
-    std::istringstream points(tag.substr(start, tag.find('"', start) - start));
-    std::string point;
-    std::pair<double, double> last{std::nan(""), std::nan("")};
-    while (points >> point) {
-        last = {std::stod(point), std::stod(point.substr(point.find(',') + 1))};
-    }
-    return last;
-}
-
 TEST(TimingSvg, isWellFormedWithALineAndALegendEntryPerSeries) {
     const std::vector<Series> series = {
         {"bubble (avx2)", "random", {{100, 2e-6}, {1000, 2e-4}}},
@@ -150,44 +151,134 @@ TEST(TimingSvg, isWellFormedWithALineAndALegendEntryPerSeries) {
     EXPECT_EQ(xmlProblem(svg), "");
     EXPECT_EQ(svg.rfind("<?xml", 0), 0U);
     EXPECT_EQ(tags(svg, "polyline class=\"series\"").size(), series.size());
-    for (const char* legend : {">bubble (avx2), random</text>", ">std::sort, sorted</text>",
-                               ">quick, sorted</text>", ">n²</text>", ">n log n</text>"}) {
+    for (const char* legend :
+         {">bubble (avx2)</text>", ">std::sort</text>", ">quick</text>", ">n²</text>",
+          ">n log n</text>", ">guides n² and n log n, not sorts<"}) {
         EXPECT_NE(svg.find(legend), std::string::npos) << legend;
     }
     EXPECT_NE(svg.find("A &amp; B &lt;CPU&gt;"), std::string::npos);
     EXPECT_EQ(xmlProblem("<svg><g></svg></g>"), "</svg> out of order");  // the checker checks
 }
 
+// The points of a polyline or polygon tag.
+std::vector<std::pair<double, double>> pointsOf(const std::string& tag) {
+    const std::size_t start = tag.find("points=\"") + 8;
+    std::istringstream text(tag.substr(start, tag.find('"', start) - start));
+    std::vector<std::pair<double, double>> points;
+    for (std::string point; text >> point;) {
+        points.emplace_back(std::stod(point), std::stod(point.substr(point.find(',') + 1)));
+    }
+    return points;
+}
+
 // A marker on every point, so that a series of one point, which draws no line, still shows;
-// and each guide's label at the end of its line, inside the frame.
-TEST(TimingSvg, marksEveryPointAndLabelsEachGuideWhereItEnds) {
+// and each guide's label inside the frame, clear of every series' line: a 20,000-value run
+// put the n² label under a dashed line, and README's picture the n log n label on a sort's.
+TEST(TimingSvg, marksEveryPointAndLabelsEachGuideClearOfTheData) {
+    const auto quadratic = [](double c) {
+        std::vector<Timing> t;
+        for (long n : timingSizes(20000)) t.push_back({n, c * 1e-9 * double(n) * double(n)});
+        return t;
+    };
+    const auto nLogN = [](double c) {
+        std::vector<Timing> t;
+        for (long n : timingSizes(20000)) t.push_back({n, c * 1e-8 * double(n) * std::log(n)});
+        return t;
+    };
     for (const std::vector<Series>& series : std::vector<std::vector<Series>>{
              {{"merge", "random", {{100, 3e-6}}}, {"merge", "sorted", {{100, 1e-6}}}},
              {{"bubble (plain)", "random", {{100, 1e-5}, {1000, 1e-3}, {10000, 0.1}}},
               {"std::sort", "random", {{100, 1e-6}, {1000, 1.4e-5}, {10000, 1.9e-4}}}},
+             // Lines along both guides' ends, as the runs that hid their labels had.
+             {{"bubble (plain)", "random", quadratic(1)},
+              {"selection", "sorted", quadratic(0.25)},
+              {"std::sort", "sorted", nLogN(0.1)},
+              {"merge", "random", nLogN(0.3)}},
          }) {
         const std::string svg = timingSvg(series, "t");
         const std::size_t points = std::accumulate(
             series.begin(), series.end(), std::size_t{0},
             [](std::size_t sum, const Series& s) { return sum + s.timings.size(); });
-        // The legend shows one marker a series too.
-        EXPECT_EQ(tags(svg, "circle").size() + tags(svg, "rect class=\"marker\"").size(),
-                  points + series.size());
+        // The legend shows each sort's marker on both inputs.
+        std::vector<std::string> sorts;
+        for (const Series& s : series) {
+            if (std::find(sorts.begin(), sorts.end(), s.sortName) == sorts.end()) {
+                sorts.push_back(s.sortName);
+            }
+        }
+        EXPECT_EQ(tags(svg, "circle class=\"marker\"").size() +
+                      tags(svg, "polygon class=\"marker\"").size(),
+                  points + 2 * sorts.size());
         const std::string frame = tags(svg, "rect class=\"frame\"").at(0);
         const double left = attribute(frame, "x"), top = attribute(frame, "y");
         const double right = left + attribute(frame, "width");
         const double bottom = top + attribute(frame, "height");
-        const std::vector<std::string> guides = tags(svg, "polyline class=\"guide\"");
         const std::vector<std::string> labels = tags(svg, "text class=\"guide-label\"");
-        ASSERT_EQ(guides.size(), 2u);
+        ASSERT_EQ(tags(svg, "polyline class=\"guide\"").size(), 2u);
         ASSERT_EQ(labels.size(), 2u);
-        for (std::size_t i = 0; i < guides.size(); ++i) {
-            const auto [x, y] = lastPoint(guides[i]);
-            const double labelX = attribute(labels[i], "x"), labelY = attribute(labels[i], "y");
+        for (const std::string& label : labels) {
+            const double labelX = attribute(label, "x"), labelY = attribute(label, "y");
             EXPECT_TRUE(left < labelX && labelX <= right && top < labelY && labelY <= bottom)
-                << labels[i];
-            EXPECT_NEAR(labelX, std::clamp(x, left + 40, right), 45) << labels[i];
-            EXPECT_NEAR(labelY, std::clamp(y, top + 14, bottom), 20) << labels[i];
+                << label;
+            // Its box, text-anchor end: no series' line runs through it.
+            const double width = label.find("n log n") != std::string::npos ? 52 : 15;
+            for (const std::string& line : tags(svg, "polyline class=\"series\"")) {
+                const auto p = pointsOf(line);
+                for (std::size_t i = 1; i < p.size(); ++i) {
+                    for (double f = 0; f <= 1; f += 0.01) {
+                        const double x = p[i - 1].first + f * (p[i].first - p[i - 1].first);
+                        const double y = p[i - 1].second + f * (p[i].second - p[i - 1].second);
+                        EXPECT_FALSE(x > labelX - width && x < labelX && y > labelY - 10 &&
+                                     y < labelY + 2)
+                            << label << " is crossed by " << line;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Each sort its own colour and marker shape, and each input its fill and dash: a seventh sort
+// once took the first one's colour, dashes and markers.
+TEST(TimingSvg, drawsEachOfTenSortsInItsOwnColourAndShape) {
+    std::vector<std::pair<std::string, int>> styles;
+    for (std::size_t i = 0; i < 10; ++i) {
+        const SortStyle style = sortStyle(i);
+        styles.emplace_back(style.colour, static_cast<int>(style.shape));
+    }
+    for (std::size_t i = 0; i < styles.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_NE(styles[i].first, styles[j].first) << i << " and " << j;
+            EXPECT_NE(styles[i].second, styles[j].second) << i << " and " << j;
+        }
+    }
+    std::vector<Series> seven;
+    for (const char* sort : {"bubble (avx512)", "bubble (plain)", "selection", "merge", "quick",
+                             "std::sort", "insertion"}) {
+        for (const char* input : {"random", "sorted"}) {
+            seven.push_back({sort, input, {{100, 1e-6}, {1000, 1e-4}}});
+        }
+    }
+    const std::string svg = timingSvg(seven, "t");
+    std::vector<std::string> strokes;
+    for (const std::string& line : tags(svg, "polyline class=\"series\"")) {
+        const std::size_t at = line.find("stroke=\"") + 8;
+        strokes.push_back(line.substr(at, 7) +
+                          (line.find("stroke-dasharray") != std::string::npos ? " dashed" : ""));
+    }
+    std::sort(strokes.begin(), strokes.end());
+    EXPECT_EQ(std::unique(strokes.begin(), strokes.end()), strokes.end());
+    ASSERT_EQ(strokes.size(), 14u);
+    // Ten sorts: the legend stays inside the picture.
+    std::vector<Series> ten = seven;
+    for (const char* sort : {"shell", "heap", "counting"}) {
+        ten.push_back({sort, "random", {{100, 1e-6}}});
+    }
+    const std::string tenSvg = timingSvg(ten, "t");
+    for (const std::string& text : tags(tenSvg, "text")) {
+        const double y = attribute(text, "y");
+        if (!std::isnan(y)) {
+            EXPECT_LT(y, 540) << text;
         }
     }
 }
@@ -233,14 +324,121 @@ TEST(FittedGrowth, findsThePowerOfTheLastSizes) {
     EXPECT_NEAR(*fittedGrowth({{100, 1e-6}, {200, 4e-6}}), 2.0, 1e-9);  // two: that slope
 }
 
-TEST(TimeRatio, comparesAtTheLargestSharedSize) {
+// Every ratio at one n, the largest that every sort reached, so that the columns compare.
+TEST(TimeRatio, comparesEverySortAtTheLargestSizeAllReached) {
     const Series reference{"std::sort", "random", {{100, 1e-6}, {1000, 1e-5}, {10000, 2e-4}}};
     const Series bubble{"bubble", "random", {{100, 2e-6}, {1000, 3e-4}}};
-    const std::optional<Ratio> ratio = timeRatio(bubble, reference);
-    ASSERT_TRUE(ratio);
-    EXPECT_DOUBLE_EQ(ratio->times, 30);
-    EXPECT_EQ(ratio->n, 1000);
-    EXPECT_FALSE(timeRatio(Series{"quick", "sorted", {{500, 1e-5}}}, reference));
+    const Series merge{"merge", "random", {{100, 3e-6}, {1000, 4e-5}, {10000, 5e-4}}};
+    EXPECT_EQ(sharedSize({&reference, &merge}), 10000);
+    const long shared = sharedSize({&merge, &bubble, &reference});
+    EXPECT_EQ(shared, 1000);
+    EXPECT_DOUBLE_EQ(*timeRatio(bubble, reference, shared), 30);
+    EXPECT_DOUBLE_EQ(*timeRatio(merge, reference, shared), 4);
+    EXPECT_FALSE(timeRatio(bubble, reference, 10000));
+    const Series quick{"quick", "sorted", {{500, 1e-5}}};
+    EXPECT_EQ(sharedSize({&quick, &reference}), 0);
+}
+
+// Ten sorts, as a learner may add: no line of the table is wider than a console shows, and
+// every sort has its column.
+TEST(TimingTable, staysWithinTheWidthWithTenSorts) {
+    std::vector<Series> all;
+    for (const char* sort : {"bubble (avx512)", "bubble (plain)", "selection", "merge", "quick",
+                             "std::sort", "insertion", "shell sort", "heap sort", "counting"}) {
+        all.push_back({sort, "random", {{100, 1e-6}, {200, 4e-6}, {500, 2.5e-5}}});
+    }
+    const std::string table = timingTable(all, "random", 3, "std::sort");
+    std::istringstream lines(table);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), tableWidth) << line;
+    }
+    for (const Series& s : all) EXPECT_NE(table.find(" " + s.sortName), std::string::npos);
+    EXPECT_NE(table.find("at n = 500, the largest n every sort reached"), std::string::npos);
+}
+
+// The clock of the growth tests: virtual seconds, which the fake sorts below advance.
+double virtualSeconds = 0;
+double virtualClock() { return virtualSeconds; }
+
+// A quadratic sort on the virtual clock (it sorts for real, in no time that counts), whose
+// rounds at one n run `slowdown` times as slow: a burst of load on that size.
+long slowN = 0;
+double slowdown = 1;
+int slowRound = 0;  // 0: every round at slowN; r: only the r-th sort of an array of slowN
+int sortsAtSlowN = 0;
+void fakeQuadraticSort(int* arr, int len) {
+    std::sort(arr, arr + len);
+    double took = 1e-9 * len * len;
+    if (len == slowN && (slowRound == 0 || ++sortsAtSlowN == slowRound)) took *= slowdown;
+    virtualSeconds += took;
+}
+
+// A burst of load on one size: the growth comes out right, or is said to be unsure, never
+// silently wrong.
+TEST(TimeAll, flagsOrGetsRightAGrowthThatABurstOfLoadBends) {
+    const TimingPlan plan{3, 1e-3, 1.0, virtualClock};
+    const std::vector<TimedSort> sorts = {{"fake", "a fake sort", fakeQuadraticSort, 20000, 0}};
+    const std::vector<long> sizes = timingSizes(20000);
+    for (double factor : {1.05, 1.2, 1.5, 2.0, 4.0}) {
+        for (long n : {2000L, 5000L, 10000L, 20000L}) {
+            for (int round : {0, 1, 2}) {
+                slowN = n, slowdown = factor, slowRound = round, sortsAtSlowN = 0;
+                const std::vector<Series> all =
+                    timeAll(sorts, sizes, plan, [](const std::string&) {});
+                const std::optional<Growth> growth = judgedGrowth(all.at(0).timings);
+                ASSERT_TRUE(growth);
+                EXPECT_TRUE(!growth->supported || std::abs(growth->exponent - 2) <= 0.1)
+                    << "n = " << n << " slowed " << factor << " times in round " << round << ": n^"
+                    << growth->exponent << ", said to be supported";
+                // A burst in one round alone costs nothing: the best rounds hold.
+                if (round != 0) {
+                    EXPECT_TRUE(growth->supported) << n << " " << factor << " " << round;
+                    EXPECT_NEAR(growth->exponent, 2, 0.01) << n << " " << factor;
+                }
+            }
+        }
+    }
+}
+
+// A learner's insertion sort with its loop one short: named with the size and the first wrong
+// slot, and left out of the table, the CSV and the picture.
+TEST(TimeAll, catchesASortThatDoesNotSort) {
+    std::vector<TimedSort> sorts = sortsToTime();
+    sorts.erase(sorts.begin(), sorts.begin() + 2);  // not the bubble sorts: quicker this way
+    sorts.insert(sorts.begin() + 1, TimedSort{"insertion", "insertion sort",
+                                              [](int* a, int len) {
+                                                  for (int i = 1; i < len - 1;
+                                                       ++i) {  // the fault: i < len - 1
+                                                      const int v = a[i];
+                                                      int j = i;
+                                                      for (; j > 0 && a[j - 1] > v; --j)
+                                                          a[j] = a[j - 1];
+                                                      a[j] = v;
+                                                  }
+                                              },
+                                              1000, 1000});
+    const TimingPlan plan{1, 1e-4, 0.1};
+    const std::vector<Series> all =
+        timeAll(sorts, timingSizes(1000), plan, [](const std::string&) {});
+    const auto insertion = std::find_if(all.begin(), all.end(), [](const Series& s) {
+        return s.sortName == "insertion" && s.input == "random";
+    });
+    ASSERT_NE(insertion, all.end());
+    ASSERT_TRUE(insertion->fault);
+    EXPECT_EQ(insertion->fault->n, 100);
+    EXPECT_GE(insertion->fault->slot, 0);
+    EXPECT_NE(insertion->fault->found, insertion->fault->expected);
+    EXPECT_EQ(insertion->fault->input, "random");
+    // On sorted input the fault changes nothing; the sort is left out there too.
+    for (const Series& s : all) {
+        EXPECT_EQ(s.sortName == "insertion", s.fault.has_value()) << s.sortName << s.input;
+    }
+    for (const char* input : {"random", "sorted"}) {
+        EXPECT_EQ(timingTable(all, input, 1, "std::sort").find("insertion"), std::string::npos);
+    }
+    EXPECT_EQ(timingCsv(all, "cpu,c++,optimised,os").find("insertion"), std::string::npos);
+    EXPECT_EQ(timingSvg(all, "t").find("insertion"), std::string::npos);
+    EXPECT_NE(timingTable(all, "random", 1, "std::sort").find("merge"), std::string::npos);
 }
 
 TEST(LargestSizeSetting, takesAWholeNumberFrom100To1000000) {
@@ -306,13 +504,59 @@ TEST(TimeSort, givesEachArrayOfARoundItsOwnValues) {
     static std::vector<std::vector<int>> seen;
     seen.clear();
     const TimingPlan plan{2, 1e-3, 1.0};  // two rounds of a few hundred sorts
-    timeSort([](int* arr, int len) { seen.emplace_back(arr, arr + len); }, 100, false, plan);
+    timeSort(
+        [](int* arr, int len) {
+            seen.emplace_back(arr, arr + len);
+            std::sort(arr, arr + len);
+        },
+        100, false, plan);
     ASSERT_GT(seen.size(), 10u);
     std::vector<std::vector<int>> distinct = seen;
     std::sort(distinct.begin(), distinct.end());
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
     // The first sort alone sizes the rounds; every round then holds arrays all unlike.
     EXPECT_EQ(distinct.size(), (seen.size() - 1) / plan.repetitions);
+}
+
+// sort_timing's files: written whole in place of the old one, or not at all; and an empty
+// file that the early try made is gone when nothing was written into it.
+TEST(OutputFile, replacesTheFileWholeAndLeavesNothingItMadeUnwritten) {
+    namespace fs = std::filesystem;
+    const auto text = [](const char* name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(in), {}};
+    };
+    const char* name = "outputfile_test.csv";
+    fs::remove(name);
+    { std::ofstream(name, std::ios::binary) << "a learner's last run"; }
+    {
+        OutputFile file("sort_timing", name);
+        EXPECT_TRUE(file.tryOpen());
+        EXPECT_EQ(text(name), "a learner's last run");  // the try keeps what is there
+        EXPECT_TRUE(file.write("new"));
+    }
+    EXPECT_EQ(text(name), "new");
+    EXPECT_FALSE(fs::exists(std::string(name) + ".part"));
+    fs::remove(name);
+    {
+        OutputFile file("sort_timing", name);
+        EXPECT_TRUE(file.tryOpen());
+        EXPECT_TRUE(fs::exists(name));
+    }
+    EXPECT_FALSE(fs::exists(name)) << "made by the try, never written, yet left behind";
+    // A folder in the way of the rename: the write fails, saying so, and leaves no part file.
+    const char* folder = "outputfile_test_folder";
+    fs::create_directories(fs::path(folder) / "inside");
+    {
+        OutputFile file("sort_timing", folder);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(file.write("new"));
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(": cannot write the file: "),
+                  std::string::npos);
+    }
+    EXPECT_TRUE(fs::is_directory(fs::path(folder) / "inside"));
+    EXPECT_FALSE(fs::exists(std::string(folder) + ".part"));
+    fs::remove_all(folder);
 }
 
 }  // namespace

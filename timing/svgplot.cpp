@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -76,6 +77,13 @@ std::string powerLabel(int power) {
     return "10" + element("tspan", {{"dy", "-7"}, {"font-size", "10"}}, std::to_string(power));
 }
 
+// An n on the axis: 10³ for a power of ten, 2·10⁴ for the largest n where it is none.
+std::string nLabel(double n) {
+    const int power = static_cast<int>(std::floor(std::log10(n) + 1e-9));
+    const long mantissa = std::lround(n / std::pow(10.0, power));
+    return (mantissa == 1 ? "" : std::to_string(mantissa) + "·") + powerLabel(power);
+}
+
 // A time's decade in words where it has a name: 1 µs, 10 ms, 1 s.
 std::string secondsLabel(int power) {
     static const std::map<int, const char*> names = {
@@ -85,17 +93,57 @@ std::string secondsLabel(int power) {
     return found != names.end() ? found->second : powerLabel(power) + " s";
 }
 
-const char* const colours[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd", "#ff7f0e", "#8c564b"};
+// Ten colours that differ on screen and in print, and from the guides' grey.
+const char* const colours[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd", "#ff7f0e",
+                               "#8c564b", "#e377c2", "#17becf", "#bcbd22", "#393b79"};
+constexpr std::size_t shapeCount = 10;
 
 // Where a point stands in the picture.
 struct Point {
     double x, y;
 };
 
+// A box in the picture, for keeping labels clear of what is drawn.
+struct Box {
+    double left, top, right, bottom;
+    bool holds(Point p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
+};
+
+// Whether the segment from a to b crosses the box: checked every pixel or so along it.
+bool crosses(Point a, Point b, const Box& box) {
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    const int steps = std::max(1, static_cast<int>(length));
+    for (int i = 0; i <= steps; ++i) {
+        const double f = static_cast<double>(i) / steps;
+        if (box.holds({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)})) return true;
+    }
+    return false;
+}
+
+// What the guides' labels must keep clear of: every line drawn, as points joined in order.
+using Drawn = std::vector<std::vector<Point>>;
+
+bool clearOf(const Box& box, const Drawn& drawn) {
+    for (const std::vector<Point>& line : drawn) {
+        if (line.size() == 1 && box.holds(line[0])) return false;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            if (crosses(line[i - 1], line[i], box)) return false;
+        }
+    }
+    return true;
+}
+
 // The grid of decades, the frame, and the axes' labels.
 std::string axesSvg(const LogAxis& x, const LogAxis& y) {
     std::string svg;
-    for (double tick : decadeTicks(x)) {
+    std::vector<double> nTicks = decadeTicks(x);
+    // The largest n timed ends the axis: labelled as it is, where it is no power of ten and
+    // stands clear of the last one's label.
+    if (nTicks.empty() || x.high > nTicks.back() * 1.0001) {
+        if (!nTicks.empty() && x.pixel(x.high) - x.pixel(nTicks.back()) < 44) nTicks.pop_back();
+        nTicks.push_back(x.high);
+    }
+    for (double tick : nTicks) {
         svg += element("line", {{"x1", number(x.pixel(tick))},
                                 {"y1", number(top)},
                                 {"x2", number(x.pixel(tick))},
@@ -104,7 +152,7 @@ std::string axesSvg(const LogAxis& x, const LogAxis& y) {
         svg += element(
             "text",
             {{"x", number(x.pixel(tick))}, {"y", number(bottom + 22)}, {"text-anchor", "middle"}},
-            powerLabel(static_cast<int>(std::lround(std::log10(tick)))));
+            nLabel(tick));
     }
     for (double tick : decadeTicks(y)) {
         svg += element("line", {{"x1", number(left)},
@@ -137,107 +185,249 @@ std::string axesSvg(const LogAxis& x, const LogAxis& y) {
 
 // The n² and n log n guides, light, under the data: both start at the smallest n, a factor of
 // guideOffset below the fastest time there, and run until they leave the frame or reach the
-// largest n, their labels at their ends.
-std::string guidesSvg(const GuideAnchor& anchor, const LogAxis& x, const LogAxis& y) {
-    std::string svg;
-    const double nHigh = std::pow(10.0, x.highPower);
-    const double tHigh = std::pow(10.0, y.highPower);
-    const auto guide = [&](const char* label, double (*growth)(double)) {
+// largest n. Each is labelled as near its end as its label stays clear of the data, of the
+// other guide and of the other label: the first clear place walking back along the guide,
+// above it and then below.
+std::string guidesSvg(const GuideAnchor& anchor, const LogAxis& x, const LogAxis& y, Drawn drawn) {
+    struct Guide {
+        const char* label;
         std::vector<Point> points;
+    };
+    std::vector<Guide> guides;
+    const auto trace = [&](const char* label, double (*growth)(double)) {
+        Guide guide{label, {}};
         constexpr int samples = 60;
         for (int i = 0; i <= samples; ++i) {
             const double n =
                 anchor.n * std::pow(anchor.nLast / anchor.n, static_cast<double>(i) / samples);
             const double t = anchor.seconds * growth(n) / growth(anchor.n);
-            if (t > tHigh || n > nHigh) break;
-            points.push_back({x.pixel(n), y.pixel(t)});
+            if (t > y.high || n > x.high * 1.0001) break;
+            guide.points.push_back({x.pixel(n), y.pixel(t)});
         }
-        if (points.empty()) return;
+        if (!guide.points.empty()) guides.push_back(guide);
+    };
+    trace("n²", [](double n) { return n * n; });
+    trace("n log n", [](double n) { return n * std::log(n); });
+    for (const Guide& guide : guides) drawn.push_back(guide.points);
+
+    std::string svg;
+    for (const Guide& guide : guides) {
         std::string text;
-        for (const Point& p : points) text += number(p.x) + "," + number(p.y) + " ";
+        for (const Point& p : guide.points) text += number(p.x) + "," + number(p.y) + " ";
         svg += element("polyline", {{"class", "guide"},
                                     {"points", text},
                                     {"fill", "none"},
                                     {"stroke", "#aaaaaa"},
                                     {"stroke-dasharray", "2 4"}});
-        const Point end = points.back();
+    }
+    for (const Guide& guide : guides) {
+        // The label's box: about 7.5 pixels a character of the 13-pixel font, text-anchor end.
+        const double labelWidth = 7.5 * static_cast<double>(std::string(guide.label).size());
+        const auto boxAt = [&](Point end, double dy) {
+            const double edge = std::clamp(end.x - 4, left + labelWidth + 2, right - 4);
+            const double baseline = std::clamp(end.y + dy, top + 14, bottom - 4);
+            return Box{edge - labelWidth, baseline - 12, edge, baseline + 3};
+        };
+        Box chosen = boxAt(guide.points.back(), -6);
+        bool found = false;
+        for (auto p = guide.points.rbegin(); p != guide.points.rend() && !found; ++p) {
+            for (double dy : {-6.0, 16.0}) {
+                const Box box = boxAt(*p, dy);
+                if (clearOf(box, drawn)) {
+                    chosen = box;
+                    found = true;
+                    break;
+                }
+            }
+        }
         svg += element("text",
                        {{"class", "guide-label"},
-                        {"x", number(std::clamp(end.x - 4, left + 40, right - 4))},
-                        {"y", number(std::clamp(end.y - 6, top + 14, bottom - 4))},
+                        {"x", number(chosen.right)},
+                        {"y", number(chosen.bottom - 3)},
                         {"text-anchor", "end"},
                         {"fill", "#888888"}},
-                       label);
-    };
-    guide("n²", [](double n) { return n * n; });
-    guide("n log n", [](double n) { return n * std::log(n); });
+                       guide.label);
+        // The next label keeps clear of this one.
+        drawn.push_back({{chosen.left, chosen.top},
+                         {chosen.right, chosen.top},
+                         {chosen.right, chosen.bottom},
+                         {chosen.left, chosen.bottom},
+                         {chosen.left, chosen.top}});
+    }
     return svg;
 }
 
-// A point's marker: a dot on random input, a hollow square on sorted input, so that a sorted
-// line lying on its random one still shows.
-std::string markerSvg(Point at, bool sorted, const std::string& colour) {
-    if (!sorted) {
-        return element("circle", {{"class", "marker"},
-                                  {"cx", number(at.x)},
-                                  {"cy", number(at.y)},
-                                  {"r", "3.5"},
-                                  {"fill", colour}});
+// The corners of a shape, on a unit scale around its centre (y down); the circle has none.
+std::vector<Point> corners(MarkerShape shape) {
+    const auto ring = [](int count, double turn, const std::vector<double>& radii) {
+        std::vector<Point> points;
+        for (int i = 0; i < count; ++i) {
+            const double angle = turn + 2 * 3.14159265358979 * i / count;
+            const double r = radii[static_cast<std::size_t>(i) % radii.size()];
+            points.push_back({r * std::sin(angle), -r * std::cos(angle)});
+        }
+        return points;
+    };
+    const double bar = 0.38;  // half the width of the plus's and the cross's bars
+    switch (shape) {
+        case MarkerShape::square:
+            return {{-0.85, -0.85}, {0.85, -0.85}, {0.85, 0.85}, {-0.85, 0.85}};
+        case MarkerShape::triangle:
+            return ring(3, 0, {1.15});
+        case MarkerShape::diamond:
+            return ring(4, 0, {1.15});
+        case MarkerShape::triangleDown:
+            return ring(3, 3.14159265358979, {1.15});
+        case MarkerShape::pentagon:
+            return ring(5, 0, {1.05});
+        case MarkerShape::star:
+            return ring(10, 0, {1.25, 0.55});
+        case MarkerShape::plus:
+        case MarkerShape::cross: {
+            std::vector<Point> points = {{-bar, -1},  {bar, -1},  {bar, -bar}, {1, -bar},
+                                         {1, bar},    {bar, bar}, {bar, 1},    {-bar, 1},
+                                         {-bar, bar}, {-1, bar},  {-1, -bar},  {-bar, -bar}};
+            if (shape == MarkerShape::cross) {
+                for (Point& p : points) p = {(p.x - p.y) * 0.78, (p.x + p.y) * 0.78};
+            }
+            return points;
+        }
+        case MarkerShape::hexagon:
+            return ring(6, 0, {1.05});
+        case MarkerShape::circle:
+            break;
     }
-    return element("rect", {{"class", "marker"},
-                            {"x", number(at.x - 3.5)},
-                            {"y", number(at.y - 3.5)},
-                            {"width", "7"},
-                            {"height", "7"},
-                            {"fill", "white"},
-                            {"stroke", colour},
-                            {"stroke-width", "1.5"}});
+    return {};
 }
 
-// One line per series, a marker on each of its points: a colour per sort, dashed on sorted
-// input; the legend beside the frame.
-std::string seriesSvg(const std::vector<Series>& series, const LogAxis& x, const LogAxis& y) {
+// A point's marker in its sort's style: filled on random input, hollow on sorted input, so that
+// a sorted line lying on its random one still shows.
+std::string markerSvg(Point at, bool sorted, const SortStyle& style) {
+    constexpr double size = 4.2;
+    const Attributes paint =
+        sorted ? Attributes{{"fill", "white"}, {"stroke", style.colour}, {"stroke-width", "1.5"}}
+               : Attributes{{"fill", style.colour}};
+    if (style.shape == MarkerShape::circle) {
+        return element("circle", joined({{"class", "marker"},
+                                         {"cx", number(at.x)},
+                                         {"cy", number(at.y)},
+                                         {"r", number(size * 0.9)}},
+                                        paint));
+    }
+    std::string points;
+    for (const Point& p : corners(style.shape)) {
+        points += number(at.x + size * p.x) + "," + number(at.y + size * p.y) + " ";
+    }
+    return element("polygon", joined({{"class", "marker"}, {"points", points}}, paint));
+}
+
+// A series' line: solid on random input, dashed on sorted input.
+Attributes strokeOf(bool sorted, const SortStyle& style) {
+    Attributes stroke = {{"stroke", style.colour}, {"stroke-width", "2"}};
+    if (sorted) stroke.emplace_back("stroke-dasharray", "7 4");
+    return stroke;
+}
+
+// The sorts in the order they first come, each drawn in the style of its place.
+std::vector<std::string> sortsOf(const std::vector<const Series*>& series) {
     std::vector<std::string> sorts;
-    for (const Series& s : series) {
-        if (std::find(sorts.begin(), sorts.end(), s.sortName) == sorts.end()) {
-            sorts.push_back(s.sortName);
+    for (const Series* s : series) {
+        if (std::find(sorts.begin(), sorts.end(), s->sortName) == sorts.end()) {
+            sorts.push_back(s->sortName);
         }
     }
+    return sorts;
+}
+
+SortStyle styleOf(const std::vector<std::string>& sorts, const std::string& sort) {
+    return sortStyle(
+        static_cast<std::size_t>(std::find(sorts.begin(), sorts.end(), sort) - sorts.begin()));
+}
+
+// Each series' points in the picture.
+std::vector<Point> pointsOf(const Series& s, const LogAxis& x, const LogAxis& y) {
+    std::vector<Point> points;
+    for (const Timing& t : s.timings) {
+        points.push_back({x.pixel(static_cast<double>(t.n)), y.pixel(t.seconds)});
+    }
+    return points;
+}
+
+// One line per series, a marker on each of its points, in its sort's style.
+std::string seriesSvg(const std::vector<const Series*>& series, const LogAxis& x,
+                      const LogAxis& y) {
+    const std::vector<std::string> sorts = sortsOf(series);
     std::string svg;
-    double legendY = top + 10;
-    for (const Series& s : series) {
-        const auto index = static_cast<std::size_t>(
-            std::find(sorts.begin(), sorts.end(), s.sortName) - sorts.begin());
-        const std::string colour = colours[index % std::size(colours)];
-        const bool sorted = s.input == "sorted";
-        Attributes stroke = {{"stroke", colour}, {"stroke-width", "2"}};
-        if (sorted) stroke.emplace_back("stroke-dasharray", "7 4");
+    for (const Series* s : series) {
+        const SortStyle style = styleOf(sorts, s->sortName);
+        const bool sorted = s->input == "sorted";
         std::string points;
         std::string markers;
-        for (const Timing& t : s.timings) {
-            const Point at{x.pixel(static_cast<double>(t.n)), y.pixel(t.seconds)};
+        for (const Point& at : pointsOf(*s, x, y)) {
             points += number(at.x) + "," + number(at.y) + " ";
-            markers += markerSvg(at, sorted, colour);
+            markers += markerSvg(at, sorted, style);
         }
-        const std::string name = escaped(s.sortName + ", " + s.input);
         svg += element("polyline",
-                       joined({{"class", "series"}, {"points", points}, {"fill", "none"}}, stroke),
-                       element("title", {}, name));
+                       joined({{"class", "series"}, {"points", points}, {"fill", "none"}},
+                              strokeOf(sorted, style)),
+                       element("title", {}, escaped(s->sortName + ", " + s->input)));
         svg += markers;
-        svg += element("line", joined({{"x1", number(right + 20)},
-                                       {"y1", number(legendY - 4)},
-                                       {"x2", number(right + 56)},
-                                       {"y2", number(legendY - 4)}},
-                                      stroke));
-        svg += markerSvg({right + 38, legendY - 4}, sorted, colour);
-        svg += element(
-            "text", {{"class", "legend"}, {"x", number(right + 64)}, {"y", number(legendY)}}, name);
-        legendY += 20;
     }
-    for (const char* note : {"solid, dots: random input", "dashed, squares: sorted input"}) {
-        legendY += 18;
-        svg += element(
-            "text", {{"x", number(right + 20)}, {"y", number(legendY)}, {"fill", "#555555"}}, note);
+    return svg;
+}
+
+// The legend, beside the frame: a row per sort with its line and marker on random and on
+// sorted input; what those say; that the dotted lines are guides; and the series whose growth
+// the rounds do not support, where there are any.
+std::string legendSvg(const std::vector<const Series*>& series) {
+    const std::vector<std::string> sorts = sortsOf(series);
+    std::string svg;
+    double rowY = top + 10;
+    const auto sample = [&](double from, bool sorted, const SortStyle& style) {
+        svg += element("line", joined({{"x1", number(from)},
+                                       {"y1", number(rowY - 4)},
+                                       {"x2", number(from + 30)},
+                                       {"y2", number(rowY - 4)}},
+                                      strokeOf(sorted, style)));
+        svg += markerSvg({from + 15, rowY - 4}, sorted, style);
+    };
+    for (const std::string& sort : sorts) {
+        const SortStyle style = styleOf(sorts, sort);
+        sample(right + 20, false, style);
+        sample(right + 58, true, style);
+        svg +=
+            element("text", {{"class", "legend"}, {"x", number(right + 98)}, {"y", number(rowY)}},
+                    escaped(sort));
+        rowY += 20;
+    }
+    const auto note = [&](const std::string& text, const char* colour = "#555555") {
+        rowY += 18;
+        svg += element("text", {{"x", number(right + 20)}, {"y", number(rowY)}, {"fill", colour}},
+                       text);
+    };
+    rowY += 4;
+    note("left: random input (solid, filled)");
+    note("right: sorted input (dashed, hollow)");
+    rowY += 18;
+    svg += element("line", {{"x1", number(right + 20)},
+                            {"y1", number(rowY - 4)},
+                            {"x2", number(right + 50)},
+                            {"y2", number(rowY - 4)},
+                            {"stroke", "#aaaaaa"},
+                            {"stroke-dasharray", "2 4"}});
+    svg += element("text", {{"x", number(right + 58)}, {"y", number(rowY)}, {"fill", "#555555"}},
+                   "guides n² and n log n, not sorts");
+    std::vector<std::string> unsure;
+    for (const Series* s : series) {
+        const std::optional<Growth> growth = judgedGrowth(s->timings);
+        if (growth && !growth->supported) unsure.push_back(s->sortName + ", " + s->input);
+    }
+    if (!unsure.empty()) {
+        rowY += 10;
+        note("Growth unsure, rounds or sizes disagree:", "#b00000");
+        for (const std::string& name : unsure) note("  " + escaped(name), "#b00000");
+        note("The machine was likely busy: close", "#b00000");
+        note("other programs and run again.", "#b00000");
     }
     return svg;
 }
@@ -245,23 +435,33 @@ std::string seriesSvg(const std::vector<Series>& series, const LogAxis& x, const
 }  // namespace
 
 double LogAxis::pixel(double value) const {
-    const double at = (std::log10(value) - lowPower) / (highPower - lowPower);
+    const double at = std::log10(value / low) / std::log10(high / low);
     return fromPixel + at * (toPixel - fromPixel);
 }
 
-LogAxis logAxis(double smallest, double largest, double fromPixel, double toPixel) {
+LogAxis logAxis(double smallest, double largest, double fromPixel, double toPixel,
+                bool endAtLargest) {
     const int low = static_cast<int>(std::floor(std::log10(smallest) + 1e-9));
     int high = static_cast<int>(std::ceil(std::log10(largest) - 1e-9));
     if (high <= low) high = low + 1;
-    return {low, high, fromPixel, toPixel};
+    const double lowValue = std::pow(10.0, low);
+    const double highValue = endAtLargest && largest > lowValue ? largest : std::pow(10.0, high);
+    return {lowValue, highValue, fromPixel, toPixel};
 }
 
 std::vector<double> decadeTicks(const LogAxis& axis) {
     std::vector<double> ticks;
-    for (int power = axis.lowPower; power <= axis.highPower; ++power) {
+    for (int power = static_cast<int>(std::lround(std::log10(axis.low)));
+         std::pow(10.0, power) <= axis.high * 1.0001; ++power) {
         ticks.push_back(std::pow(10.0, power));
     }
     return ticks;
+}
+
+SortStyle sortStyle(std::size_t index) {
+    // Past ten sorts the shapes shift by one each round of colours: no two of a hundred alike.
+    const std::size_t shape = (index + index / std::size(colours)) % shapeCount;
+    return {colours[index % std::size(colours)], static_cast<MarkerShape>(shape)};
 }
 
 GuideAnchor guideAnchor(const std::vector<Series>& series) {
@@ -280,11 +480,16 @@ GuideAnchor guideAnchor(const std::vector<Series>& series) {
     return anchor;
 }
 
-std::string timingSvg(const std::vector<Series>& series, const std::string& title) {
-    const GuideAnchor anchor = guideAnchor(series);
+std::string timingSvg(const std::vector<Series>& all, const std::string& title) {
+    std::vector<const Series*> series;
+    std::vector<Series> shownSeries;
+    for (const Series& s : all) {
+        if (!s.fault) series.push_back(&s), shownSeries.push_back(s);
+    }
+    const GuideAnchor anchor = guideAnchor(shownSeries);
     double nLow = 1e300, nHigh = 0, tLow = 1e300, tHigh = 0;
-    for (const Series& s : series) {
-        for (const Timing& t : s.timings) {
+    for (const Series* s : series) {
+        for (const Timing& t : s->timings) {
             nHigh = std::max(nHigh, static_cast<double>(t.n));
             tHigh = std::max(tHigh, t.seconds);
             nLow = std::min(nLow, static_cast<double>(t.n));
@@ -293,7 +498,7 @@ std::string timingSvg(const std::vector<Series>& series, const std::string& titl
     }
     if (nHigh == 0) nLow = nHigh = 100, tLow = tHigh = 1e-3;      // nothing timed
     tLow = std::min(tLow, anchor.n > 0 ? anchor.seconds : tLow);  // the guides' start in view
-    const LogAxis x = logAxis(nLow, nHigh, left, right);
+    const LogAxis x = logAxis(nLow, nHigh, left, right, true);
     const LogAxis y = logAxis(tLow, tHigh, bottom, top);
 
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
@@ -311,8 +516,11 @@ std::string timingSvg(const std::vector<Series>& series, const std::string& titl
         {{"x", number(width / 2)}, {"y", "28"}, {"text-anchor", "middle"}, {"font-size", "15"}},
         escaped(title));
     svg += axesSvg(x, y);
-    if (anchor.n > 0) svg += guidesSvg(anchor, x, y);
+    Drawn data;
+    for (const Series* s : series) data.push_back(pointsOf(*s, x, y));
+    if (anchor.n > 0) svg += guidesSvg(anchor, x, y, data);
     svg += seriesSvg(series, x, y);
+    svg += legendSvg(series);
     svg += "</svg>\n";
     return svg;
 }

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstddef>
 #include <random>
+#include <string>
 
 std::vector<long> timingSizes(long largest) {
     std::vector<long> sizes;
@@ -44,13 +46,54 @@ std::optional<double> fittedGrowth(const std::vector<Timing>& timings, int sizes
     return (k * sumXY - sumX * sumY) / (k * sumXX - sumX * sumX);
 }
 
-std::optional<Ratio> timeRatio(const Series& series, const Series& reference) {
-    for (auto t = series.timings.rbegin(); t != series.timings.rend(); ++t) {
-        const auto r = std::find_if(reference.timings.begin(), reference.timings.end(),
-                                    [t](const Timing& other) { return other.n == t->n; });
-        if (r != reference.timings.end()) return Ratio{t->seconds / r->seconds, t->n};
+std::optional<Growth> judgedGrowth(const std::vector<Timing>& timings) {
+    const std::optional<double> exponent = fittedGrowth(timings);
+    if (!exponent) return std::nullopt;
+    const std::size_t fitted = std::min<std::size_t>(timings.size(), growthFitSizes);
+    const std::vector<Timing> last(timings.end() - static_cast<std::ptrdiff_t>(fitted),
+                                   timings.end());
+    const auto agrees = [&](double other) {
+        return std::abs(other - *exponent) <= growthAgreement;
+    };
+    // Each round fitted alone: a burst of load in a round bends its own line.
+    std::size_t rounds = last[0].rounds.size();
+    for (const Timing& t : last) rounds = std::min(rounds, t.rounds.size());
+    int agreeing = 0;
+    for (std::size_t r = 0; r < rounds; ++r) {
+        std::vector<Timing> round = last;
+        for (Timing& t : round) t.seconds = t.rounds[r];
+        agreeing += agrees(*fittedGrowth(round)) ? 1 : 0;
     }
-    return std::nullopt;
+    bool supported = rounds < 2 || agreeing >= 2;
+    // A size off the others' line, every round of it slowed: the fit without it tells.
+    for (std::size_t left = 0; supported && fitted > 2 && left < fitted; ++left) {
+        std::vector<Timing> others = last;
+        others.erase(others.begin() + static_cast<std::ptrdiff_t>(left));
+        supported = agrees(*fittedGrowth(others));
+    }
+    return Growth{*exponent, supported};
+}
+
+std::optional<double> timeRatio(const Series& series, const Series& reference, long n) {
+    const auto at = [n](const Series& s) {
+        return std::find_if(s.timings.begin(), s.timings.end(),
+                            [n](const Timing& t) { return t.n == n; });
+    };
+    const auto mine = at(series), theirs = at(reference);
+    if (mine == series.timings.end() || theirs == reference.timings.end()) return std::nullopt;
+    return mine->seconds / theirs->seconds;
+}
+
+long sharedSize(const std::vector<const Series*>& series) {
+    if (series.empty()) return 0;
+    for (auto t = series[0]->timings.rbegin(); t != series[0]->timings.rend(); ++t) {
+        const bool everywhere = std::all_of(series.begin(), series.end(), [t](const Series* s) {
+            return std::any_of(s->timings.begin(), s->timings.end(),
+                               [t](const Timing& other) { return other.n == t->n; });
+        });
+        if (everywhere) return t->n;
+    }
+    return 0;
 }
 
 std::optional<long> largestSizeSetting(const char* text) {
@@ -80,29 +123,133 @@ bool takesTheNextSize(const Series& series, long next, double limitSeconds) {
     return foreseen <= limitSeconds;
 }
 
-double timeSort(const SortFunction& sort, long n, bool sorted, const TimingPlan& plan) {
-    using Clock = std::chrono::steady_clock;
-    const int len = static_cast<int>(n);
-    // Sorts `count` arrays, made before the clock starts; seconds per sort.
-    const auto round = [&](long count) {
-        std::vector<int> copies(static_cast<std::size_t>(count) * static_cast<std::size_t>(len));
-        for (long i = 0; i < count; ++i) {
-            const std::vector<int> input = timingInput(n, sorted, static_cast<unsigned>(i + 1));
-            std::copy(input.begin(), input.end(), copies.begin() + i * len);
-        }
-        const Clock::time_point start = Clock::now();
-        for (long i = 0; i < count; ++i) sort(copies.data() + i * len, len);
-        const std::chrono::duration<double> took = Clock::now() - start;
-        return took.count() / static_cast<double>(count);
-    };
-    const double once = std::max(round(1), 1e-9);
+double steadySeconds() {
+    const std::chrono::duration<double> since = std::chrono::steady_clock::now().time_since_epoch();
+    return since.count();
+}
+
+SizeRounds::SizeRounds(const SortFunction& sort, long n, bool sorted, const TimingPlan& plan)
+    : sort_(&sort), n_(n), sorted_(sorted), plan_(&plan) {
+    const double once = std::max(timeRound(1), 1e-9);
     // Enough copies to fill a round, within a few megabytes of them.
-    const long fitting = std::max(1L, 2'000'000L / std::max(len, 1));
-    const long count =
-        std::clamp(static_cast<long>(std::ceil(plan.roundSeconds / once)), 1L, fitting);
-    double best = count == 1 ? once : round(count);
-    for (int repetition = 1; repetition < plan.repetitions; ++repetition) {
-        best = std::min(best, round(count));
+    const long fitting = std::max(1L, 2'000'000L / std::max(n, 1L));
+    count_ = std::clamp(static_cast<long>(std::ceil(plan.roundSeconds / once)), 1L, fitting);
+    if (count_ == 1 || fault_) {
+        times_.push_back(once);
+    } else {
+        round();
     }
-    return best;
+}
+
+void SizeRounds::round() { times_.push_back(timeRound(count_)); }
+
+Timing SizeRounds::best() const {
+    return {n_, *std::min_element(times_.begin(), times_.end()), times_};
+}
+
+double SizeRounds::timeRound(long count) {
+    const int len = static_cast<int>(n_);
+    std::vector<int> copies(static_cast<std::size_t>(count) * static_cast<std::size_t>(len));
+    for (long i = 0; i < count; ++i) {
+        const std::vector<int> input = timingInput(n_, sorted_, static_cast<unsigned>(i + 1));
+        std::copy(input.begin(), input.end(), copies.begin() + i * len);
+    }
+    const double start = plan_->clock();
+    for (long i = 0; i < count; ++i) (*sort_)(copies.data() + i * len, len);
+    const double took = plan_->clock() - start;
+
+    std::vector<int> expected = timingInput(n_, sorted_, 1);
+    std::sort(expected.begin(), expected.end());
+    const auto wrong = std::mismatch(expected.begin(), expected.end(), copies.begin());
+    if (wrong.first != expected.end() && !fault_) {
+        fault_ = SortFault{sorted_ ? "sorted" : "random", n_, wrong.first - expected.begin(),
+                           *wrong.second, *wrong.first};
+    }
+    return took / static_cast<double>(count);
+}
+
+double timeSort(const SortFunction& sort, long n, bool sorted, const TimingPlan& plan) {
+    SizeRounds rounds(sort, n, sorted, plan);
+    while (rounds.rounds() < plan.repetitions) rounds.round();
+    return rounds.best().seconds;
+}
+
+std::vector<Series> timeAll(const std::vector<TimedSort>& sorts, const std::vector<long>& sizes,
+                            const TimingPlan& plan,
+                            const std::function<void(const std::string&)>& progress) {
+    struct Timed {
+        Series series;
+        const TimedSort* sort;
+        std::vector<SizeRounds> sizes;
+    };
+    std::vector<Timed> all;
+    const std::size_t seriesCount = 2 * sorts.size();
+    const auto say = [&](const Timed& t, long n, const std::string& stage) {
+        progress(stage + "timing " + t.sort->progressLabel + " on " + t.series.input +
+                 " input, n = " + std::to_string(n) + " (series " +
+                 std::to_string(&t - all.data() + 1) + " of " + std::to_string(seriesCount) + ")");
+    };
+    all.reserve(seriesCount);
+    // The first round of each size, as far as the stopping rule lets each sort grow.
+    for (bool sorted : {false, true}) {
+        for (const TimedSort& sort : sorts) {
+            Timed& t =
+                all.emplace_back(Timed{{sort.name, sorted ? "sorted" : "random", {}}, &sort, {}});
+            const long cap = sorted ? sort.largestSorted : sort.largestRandom;
+            for (long n : sizes) {
+                if (n > cap || !takesTheNextSize(t.series, n, plan.limitSeconds)) break;
+                say(t, n, "");
+                const SizeRounds& size = t.sizes.emplace_back(sort.run, n, sorted, plan);
+                if (size.fault()) break;
+                t.series.timings.push_back(size.best());
+            }
+        }
+    }
+    const auto faulty = [](const Timed& t) {
+        return std::any_of(t.sizes.begin(), t.sizes.end(),
+                           [](const SizeRounds& size) { return size.fault().has_value(); });
+    };
+    // The other rounds, each across every size of every sort.
+    for (int round = 2; round <= plan.repetitions; ++round) {
+        const std::string stage =
+            "round " + std::to_string(round) + " of " + std::to_string(plan.repetitions) + ": ";
+        for (Timed& t : all) {
+            for (SizeRounds& size : t.sizes) {
+                if (faulty(t)) break;
+                say(t, size.n(), stage);
+                size.round();
+            }
+        }
+    }
+    // One round more at the fitted sizes where the rounds disagree on the growth.
+    for (Timed& t : all) {
+        std::vector<Timing> timings;
+        for (const SizeRounds& size : t.sizes) timings.push_back(size.best());
+        const std::optional<Growth> growth = judgedGrowth(timings);
+        if (faulty(t) || !growth || growth->supported) continue;
+        const std::size_t fitted = std::min<std::size_t>(t.sizes.size(), growthFitSizes);
+        for (auto size = t.sizes.end() - static_cast<std::ptrdiff_t>(fitted); size != t.sizes.end();
+             ++size) {
+            say(t, size->n(), "a round more: ");
+            size->round();
+        }
+    }
+    std::vector<Series> result;
+    for (Timed& t : all) {
+        t.series.timings.clear();
+        for (const SizeRounds& size : t.sizes) {
+            if (size.fault()) t.series.fault = size.fault();
+            t.series.timings.push_back(size.best());
+        }
+        result.push_back(t.series);
+    }
+    // A sort that failed on one input is left out on both: its other times are of a sort that
+    // does not work.
+    for (Series& s : result) {
+        for (const Series& other : result) {
+            if (!s.fault && other.sortName == s.sortName && other.fault) s.fault = other.fault;
+        }
+        if (s.fault) s.timings.clear();
+    }
+    return result;
 }
