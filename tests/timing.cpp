@@ -361,39 +361,44 @@ double virtualSeconds = 0;
 double virtualClock() { return virtualSeconds; }
 
 // A quadratic sort on the virtual clock (it sorts for real, in no time that counts), whose
-// rounds at one n run `slowdown` times as slow: a burst of load on that size.
-long slowN = 0;
+// rounds at the slow sizes run `slowdown` times as slow: a burst of load on those sizes.
+std::vector<long> slowSizes;
 double slowdown = 1;
-int slowRound = 0;  // 0: every round at slowN; r: only the r-th sort of an array of slowN
-int sortsAtSlowN = 0;
+int slowRound = 0;  // 0: every round at the slow sizes; r: only the r-th sort there
+int sortsAtSlowSizes = 0;
 void fakeQuadraticSort(int* arr, int len) {
     std::sort(arr, arr + len);
     double took = 1e-9 * len * len;
-    if (len == slowN && (slowRound == 0 || ++sortsAtSlowN == slowRound)) took *= slowdown;
+    const bool slow = std::count(slowSizes.begin(), slowSizes.end(), len) != 0;
+    if (slow && (slowRound == 0 || ++sortsAtSlowSizes == slowRound)) took *= slowdown;
     virtualSeconds += took;
 }
 
-// A burst of load on one size: the growth comes out right, or is said to be unsure, never
-// silently wrong.
+// A burst of load on one size, or on two side by side, in every round or in one: the growth
+// comes out right, or is said to be unsure, never silently wrong.
 TEST(TimeAll, flagsOrGetsRightAGrowthThatABurstOfLoadBends) {
     const TimingPlan plan{3, 1e-3, 1.0, virtualClock};
     const std::vector<TimedSort> sorts = {{"fake", "a fake sort", fakeQuadraticSort, 20000, 0}};
     const std::vector<long> sizes = timingSizes(20000);
+    const std::vector<std::vector<long>> slowCases = {
+        {2000}, {5000}, {10000}, {20000}, {2000, 5000}, {5000, 10000}, {10000, 20000}};
     for (double factor : {1.05, 1.2, 1.5, 2.0, 4.0}) {
-        for (long n : {2000L, 5000L, 10000L, 20000L}) {
+        for (const std::vector<long>& slow : slowCases) {
             for (int round : {0, 1, 2}) {
-                slowN = n, slowdown = factor, slowRound = round, sortsAtSlowN = 0;
+                if (slow.size() > 1 && round != 0) continue;
+                slowSizes = slow, slowdown = factor, slowRound = round, sortsAtSlowSizes = 0;
                 const std::vector<Series> all =
                     timeAll(sorts, sizes, plan, [](const std::string&) {});
                 const std::optional<Growth> growth = judgedGrowth(all.at(0).timings);
                 ASSERT_TRUE(growth);
                 EXPECT_TRUE(!growth->supported || std::abs(growth->exponent - 2) <= 0.1)
-                    << "n = " << n << " slowed " << factor << " times in round " << round << ": n^"
-                    << growth->exponent << ", said to be supported";
+                    << "n = " << slow[0] << " (of " << slow.size() << ") slowed " << factor
+                    << " times in round " << round << ": n^" << growth->exponent
+                    << ", said to be supported";
                 // A burst in one round alone costs nothing: the best rounds hold.
                 if (round != 0) {
-                    EXPECT_TRUE(growth->supported) << n << " " << factor << " " << round;
-                    EXPECT_NEAR(growth->exponent, 2, 0.01) << n << " " << factor;
+                    EXPECT_TRUE(growth->supported) << slow[0] << " " << factor << " " << round;
+                    EXPECT_NEAR(growth->exponent, 2, 0.01) << slow[0] << " " << factor;
                 }
             }
         }

@@ -427,7 +427,8 @@ std::string legendSvg(const std::vector<const Series*>& series) {
         note("Growth unsure, rounds or sizes disagree:", "#b00000");
         for (const std::string& name : unsure) note("  " + escaped(name), "#b00000");
         note("The machine was likely busy: close", "#b00000");
-        note("other programs and run again.", "#b00000");
+        note("other programs and run again (or,", "#b00000");
+        note("at small n, time larger ones).", "#b00000");
     }
     return svg;
 }

@@ -64,14 +64,17 @@ std::optional<Growth> judgedGrowth(const std::vector<Timing>& timings) {
         for (Timing& t : round) t.seconds = t.rounds[r];
         agreeing += agrees(*fittedGrowth(round)) ? 1 : 0;
     }
-    bool supported = rounds < 2 || agreeing >= 2;
-    // A size off the others' line, every round of it slowed: the fit without it tells.
-    for (std::size_t left = 0; supported && fitted > 2 && left < fitted; ++left) {
-        std::vector<Timing> others = last;
-        others.erase(others.begin() + static_cast<std::ptrdiff_t>(left));
-        supported = agrees(*fittedGrowth(others));
+    // Sizes off the line, every round of them slowed: their distance from it tells.
+    double meanX = 0, meanY = 0;
+    for (const Timing& t : last) {
+        meanX += std::log(static_cast<double>(t.n)) / static_cast<double>(fitted);
+        meanY += std::log(t.seconds) / static_cast<double>(fitted);
     }
-    return Growth{*exponent, supported};
+    const bool onTheLine = std::all_of(last.begin(), last.end(), [&](const Timing& t) {
+        const double line = meanY + *exponent * (std::log(static_cast<double>(t.n)) - meanX);
+        return std::abs(std::exp(std::log(t.seconds) - line) - 1) <= lineDeviation;
+    });
+    return Growth{*exponent, onTheLine && (rounds < 2 || agreeing >= 2)};
 }
 
 std::optional<double> timeRatio(const Series& series, const Series& reference, long n) {

@@ -62,9 +62,10 @@ constexpr int growthFitSizes = 4;
 
 // When the rounds do not support a growth: fewer than two rounds whose own times, fitted alone,
 // give an exponent within growthAgreement of the best times' (a burst of load in a round), or
-// a fitted size that, left out, moves the exponent by more than growthAgreement (a size whose
-// every round was slowed, or a time that is not yet a power of n).
+// a fitted size whose best time lies more than lineDeviation off the fitted line (sizes whose
+// every round was slowed, or a time that does not yet grow as one power of n).
 constexpr double growthAgreement = 0.1;
+constexpr double lineDeviation = 0.12;
 
 // The exponent k in time ~ n^k over the last `sizes` timings (all, where there are fewer): the
 // least-squares slope of log time against log n. Nothing with fewer than two timings.
