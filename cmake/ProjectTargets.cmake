@@ -62,3 +62,22 @@ function(add_program_variant variant program)
   add_project_executable(${variant} ${sources} ${ARGN})
   target_link_libraries(${variant} PRIVATE ${libraries})
 endfunction()
+
+# embed_text(target name=path ...): compiles into target the files, found by
+# embeddedText("name") (declare std::string_view embeddedText(std::string_view name);), remade
+# whenever one of them changes.
+function(embed_text target)
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_embedded.cpp)
+  set(paths "")
+  foreach(entry IN LISTS ARGN)
+    string(REGEX REPLACE "^[^=]*=" "" path "${entry}")
+    list(APPEND paths ${path})
+  endforeach()
+  string(REPLACE ";" "|" files "${ARGN}")
+  add_custom_command(OUTPUT ${output}
+                     COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DFILES=${files}"
+                             -P ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
+                     DEPENDS ${paths} ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
+                     COMMENT "Embedding ${target}'s files" VERBATIM)
+  target_sources(${target} PRIVATE ${output})
+endfunction()

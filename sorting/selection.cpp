@@ -1,14 +1,4 @@
-// The selection sort loop.
+// The selection sort over ints, compiled once for every program that sorts with it.
 #include "selection.h"
 
-#include <utility>
-
-void selectionSort(int* arr, int len) {
-    for (int i = 0; i < len - 1; ++i) {
-        int min = i;
-        for (int j = i + 1; j < len; ++j) {
-            if (arr[j] < arr[min]) min = j;  // strict: the first of equal minima is taken
-        }
-        std::swap(arr[i], arr[min]);
-    }
-}
+template void selectionSort<int>(int* arr, int len);

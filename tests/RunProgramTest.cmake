@@ -11,7 +11,8 @@
 #                 (git keeps a folder by a file .keep, not copied); a file NAME.from instead
 #                 puts there, as NAME, the repository file its one line names
 #   stdin         the program's standard input (otherwise an empty file)
-#   stdout        the expected standard output, byte for byte
+#   stdout        the expected standard output, byte for byte (WORKDIR and PROGRAMDIR as
+#                 in stderr)
 #   check.cmake   included instead of comparing stdout: it reads ${actual} and sets
 #                 ${check_failure} to what it found wrong
 #   stderr        the expected standard error (otherwise it must be empty); the text WORKDIR
@@ -21,6 +22,7 @@
 #                 program was built in the Debug configuration (CONFIG)
 #   status        the expected exit status (otherwise 0)
 #   environment   NAME=VALUE lines, set in the program's environment
+#   arguments     the program's command-line arguments, one a line
 #   failing_new   [new[]:]SIZE:NTH, for a test-only build whose NTH allocation (of an array,
 #                 with new[]:) of SIZE bytes or more fails
 #                 (FAIL_ALLOCATION_OF in the program's environment)
@@ -106,7 +108,11 @@ if(STDOUT_MODE STREQUAL "full")
 elseif(STDOUT_MODE STREQUAL "closed")
   set(redirect " >&-")
 endif()
-set(command ${launcher} ${PROGRAM})
+set(arguments "")
+if(EXISTS ${CASE}/arguments)
+  file(STRINGS ${CASE}/arguments arguments)
+endif()
+set(command ${launcher} ${PROGRAM} ${arguments})
 if(shell_steps OR redirect)
   set(command sh -c "${shell_steps}exec \"$@\"${redirect}" sh ${command})
 endif()
@@ -120,6 +126,24 @@ function(bytes file out)
   string(REGEX REPLACE "(..)" "\\1 " hex "${hex}")
   set(${out} "${hex}" PARENT_SCOPE)
 endfunction()
+
+# The working directory as the program names it.
+file(REAL_PATH ${run_dir} here)
+set(separator "/")
+if(windows_program AND CMAKE_HOST_WIN32)
+  file(TO_NATIVE_PATH ${here} here)
+  set(separator "\\")
+elseif(windows_program)
+  string(REPLACE "/" "\\" here "Z:${here}")
+  set(separator "\\")
+endif()
+get_filename_component(program_dir ${PROGRAM} DIRECTORY)
+# placeholders(text_variable): WORKDIR and PROGRAMDIR in the text put as the run names them.
+macro(placeholders text)
+  string(REPLACE "WORKDIR/" "${here}${separator}" ${text} "${${text}}")
+  string(REPLACE "WORKDIR" "${here}" ${text} "${${text}}")
+  string(REPLACE "PROGRAMDIR" "${program_dir}" ${text} "${${text}}")
+endmacro()
 
 set(failures "")
 # same(what expected_file actual_file): records a difference, showing both texts.
@@ -163,31 +187,22 @@ elseif(EXISTS ${CASE}/check.cmake)
     string(APPEND failures "standard output: ${check_failure}\n--- actual:\n${actual}\n")
   endif()
 else()
-  same("standard output" ${CASE}/stdout ${RUN_DIR}/stdout)
+  case_file(stdout expected_stdout)
+  file(READ ${expected_stdout} expected_text)
+  placeholders(expected_text)
+  file(WRITE ${RUN_DIR}/expected_stdout "${expected_text}")
+  same("standard output" ${RUN_DIR}/expected_stdout ${RUN_DIR}/stdout)
 endif()
 if(NOT status STREQUAL expected_status)
   string(APPEND failures "exit status ${status}, expected ${expected_status}\n")
 endif()
 
-# The working directory as the program names it.
-file(REAL_PATH ${run_dir} here)
-set(separator "/")
-if(windows_program AND CMAKE_HOST_WIN32)
-  file(TO_NATIVE_PATH ${here} here)
-  set(separator "\\")
-elseif(windows_program)
-  string(REPLACE "/" "\\" here "Z:${here}")
-  set(separator "\\")
-endif()
 file(READ ${expected_stderr} expected_text)
 if(CONFIG STREQUAL "Debug" AND EXISTS ${CASE}/debug_stderr_start)
   file(READ ${CASE}/debug_stderr_start debug_start)
   string(PREPEND expected_text "${debug_start}")
 endif()
-string(REPLACE "WORKDIR/" "${here}${separator}" expected_text "${expected_text}")
-string(REPLACE "WORKDIR" "${here}" expected_text "${expected_text}")
-get_filename_component(program_dir ${PROGRAM} DIRECTORY)
-string(REPLACE "PROGRAMDIR" "${program_dir}" expected_text "${expected_text}")
+placeholders(expected_text)
 file(WRITE ${RUN_DIR}/expected_stderr "${expected_text}")
 same("standard error" ${RUN_DIR}/expected_stderr ${RUN_DIR}/stderr)
 

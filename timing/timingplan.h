@@ -92,6 +92,11 @@ std::optional<long> largestSizeSetting(const char* text);
 // The clock: seconds since some fixed moment. A test gives its own.
 using Clock = double (*)();
 double steadySeconds();
+// The CPU time this thread has run, where the system counts it finely (Linux, macOS, any
+// POSIX system): while other programs take turns on the CPU, it stands still, so a busy
+// laptop slows the sorts' times far less than it slows the wall clock. Elsewhere (Windows,
+// whose thread times move in steps of about 16 ms) the steady clock.
+double cpuSeconds();
 
 // How a series is timed: best of `repetitions`, each sorting fresh copies for at least
 // `roundSeconds`; and one round more at the fitted sizes where the rounds disagree.
@@ -99,7 +104,7 @@ struct TimingPlan {
     int repetitions = 3;
     double roundSeconds = 0.01;
     double limitSeconds = 1.0;  // a sort stops growing once it would take longer
-    Clock clock = steadySeconds;
+    Clock clock = cpuSeconds;
 };
 
 // The rounds of one sort at one n. A round sorts as many arrays as fill roundSeconds, each with
