@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "console.h"
+#include "consoletrace.h"
 
 std::string_view embeddedText(std::string_view name);  // made by embed_text at build time
 

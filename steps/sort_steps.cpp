@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "console.h"
+#include "consoletrace.h"
 #include "failurekind.h"
 #include "inputs.h"
 #include "outputfile.h"

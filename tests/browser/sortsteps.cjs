@@ -9,7 +9,7 @@
 const path = require('path');
 
 const [modules, pageFile, screenshot] = process.argv.slice(2);
-const puppeteer = require(path.join(modules, 'puppeteer-core'));
+const puppeteer = require(path.resolve(modules, 'puppeteer-core'));
 
 function check(condition, what) {
   if (!condition) throw new Error(what);

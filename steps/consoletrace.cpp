@@ -1,5 +1,5 @@
 // Writing a recorded sort as rows of text.
-#include "console.h"
+#include "consoletrace.h"
 
 #include <algorithm>
 #include <map>
