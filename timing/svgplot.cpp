@@ -101,6 +101,8 @@ constexpr std::size_t shapeCount = 10;
 // Where a point stands in the picture.
 struct Point {
     double x, y;
+    bool operator==(const Point& other) const { return x == other.x && y == other.y; }
+    bool operator!=(const Point& other) const { return !(*this == other); }
 };
 
 // A box in the picture, for keeping labels clear of what is drawn.
@@ -109,28 +111,30 @@ struct Box {
     bool holds(Point p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
 };
 
-// Whether the segment from a to b crosses the box: checked every pixel or so along it.
-bool crosses(Point a, Point b, const Box& box) {
-    const double length = std::hypot(b.x - a.x, b.y - a.y);
-    const int steps = std::max(1, static_cast<int>(length));
-    for (int i = 0; i <= steps; ++i) {
-        const double f = static_cast<double>(i) / steps;
-        if (box.holds({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)})) return true;
-    }
-    return false;
-}
-
 // What the guides' labels must keep clear of: every line drawn, as points joined in order.
 using Drawn = std::vector<std::vector<Point>>;
 
-bool clearOf(const Box& box, const Drawn& drawn) {
+// How far the box stands from every line drawn, in pixels: 0 where one crosses it.
+double clearance(const Box& box, const Drawn& drawn) {
+    double nearest = 1e9;
+    const auto distance = [&box](Point p) {
+        const double dx = std::max({box.left - p.x, 0.0, p.x - box.right});
+        const double dy = std::max({box.top - p.y, 0.0, p.y - box.bottom});
+        return std::hypot(dx, dy);
+    };
     for (const std::vector<Point>& line : drawn) {
-        if (line.size() == 1 && box.holds(line[0])) return false;
+        if (line.size() == 1) nearest = std::min(nearest, distance(line[0]));
         for (std::size_t i = 1; i < line.size(); ++i) {
-            if (crosses(line[i - 1], line[i], box)) return false;
+            const Point a = line[i - 1], b = line[i];
+            const int steps = std::max(1, static_cast<int>(std::hypot(b.x - a.x, b.y - a.y)));
+            for (int k = 0; k <= steps; ++k) {
+                const double f = static_cast<double>(k) / steps;
+                nearest =
+                    std::min(nearest, distance({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)}));
+            }
         }
     }
-    return true;
+    return nearest;
 }
 
 // The grid of decades, the frame, and the axes' labels.
@@ -185,9 +189,10 @@ std::string axesSvg(const LogAxis& x, const LogAxis& y) {
 
 // The n² and n log n guides, light, under the data: both start at the smallest n, a factor of
 // guideOffset below the fastest time there, and run until they leave the frame or reach the
-// largest n. Each is labelled as near its end as its label stays clear of the data, of the
-// other guide and of the other label: the first clear place walking back along the guide,
-// above it and then below.
+// largest n. Each is labelled beside its own line, below or above it, as near its end as the
+// label stands well clear of the data, the other guide and the other label (so that it reads
+// as no sort's label): the first such place walking back along the guide's last half, or the
+// clearest of them.
 std::string guidesSvg(const GuideAnchor& anchor, const LogAxis& x, const LogAxis& y, Drawn drawn) {
     struct Guide {
         const char* label;
@@ -223,28 +228,42 @@ std::string guidesSvg(const GuideAnchor& anchor, const LogAxis& x, const LogAxis
     for (const Guide& guide : guides) {
         // The label's box: about 7.5 pixels a character of the 13-pixel font, text-anchor end.
         const double labelWidth = 7.5 * static_cast<double>(std::string(guide.label).size());
-        const auto boxAt = [&](Point end, double dy) {
-            const double edge = std::clamp(end.x - 4, left + labelWidth + 2, right - 4);
-            const double baseline = std::clamp(end.y + dy, top + 14, bottom - 4);
-            return Box{edge - labelWidth, baseline - 12, edge, baseline + 3};
+        // The label's box beside a point of the guide: below it or above it (dy), ending left
+        // of it or starting right of it.
+        const auto boxAt = [&](Point at, double dy, bool leftOf) {
+            const double from = leftOf ? at.x - 4 - labelWidth : at.x + 4;
+            const double x = std::clamp(from, left + 2, right - 2 - labelWidth);
+            const double baseline = std::clamp(at.y + dy, top + 14, bottom - 4);
+            return Box{x, baseline - 12, x + labelWidth, baseline + 3};
         };
-        Box chosen = boxAt(guide.points.back(), -6);
-        bool found = false;
-        for (auto p = guide.points.rbegin(); p != guide.points.rend() && !found; ++p) {
-            for (double dy : {-6.0, 16.0}) {
-                const Box box = boxAt(*p, dy);
-                if (clearOf(box, drawn)) {
+        // What the label must keep clear of: everything drawn but its own guide.
+        Drawn others;
+        for (const std::vector<Point>& line : drawn) {
+            if (line != guide.points) others.push_back(line);
+        }
+        constexpr double wellClear = 12;
+        Box chosen = boxAt(guide.points.back(), 16, true);
+        double best = -2;
+        const std::size_t half = guide.points.size() / 2;
+        for (std::size_t i = guide.points.size(); i-- > half && best < wellClear;) {
+            // Below the line first, where the data is not: it runs above the guides.
+            for (const auto& [dy, leftOf] :
+                 {std::pair{16.0, true}, {16.0, false}, {-6.0, true}, {-6.0, false}}) {
+                const Box box = boxAt(guide.points[i], dy, leftOf);
+                const double clear =
+                    clearance(box, {guide.points}) > 0 ? clearance(box, others) : -1;
+                if (clear > best) {
+                    best = clear;
                     chosen = box;
-                    found = true;
-                    break;
                 }
+                if (best >= wellClear) break;
             }
         }
         svg += element("text",
                        {{"class", "guide-label"},
                         {"x", number(chosen.right)},
                         {"y", number(chosen.bottom - 3)},
-                        {"text-anchor", "end"},
+                        {"text-anchor", "end"},  // its right edge where the box's is
                         {"fill", "#888888"}},
                        guide.label);
         // The next label keeps clear of this one.

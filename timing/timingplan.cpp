@@ -2,6 +2,8 @@
 // clock.
 #include "timingplan.h"
 
+#include <time.h>  // clock_gettime, where POSIX has it
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -9,7 +11,6 @@
 #include <cstdint>
 #include <random>
 #include <string>
-#include <time.h>  // clock_gettime, where POSIX has it
 
 std::vector<long> timingSizes(long largest) {
     std::vector<long> sizes;
@@ -76,7 +77,8 @@ std::optional<Growth> judgedGrowth(const std::vector<Timing>& timings) {
         const double line = meanY + *exponent * (std::log(static_cast<double>(t.n)) - meanX);
         return std::abs(std::exp(std::log(t.seconds) - line) - 1) <= lineDeviation;
     });
-    return Growth{*exponent, onTheLine && (rounds < 2 || agreeing >= 2)};
+    return Growth{*exponent,
+                  *exponent >= slowestGrowth && onTheLine && (rounds < 2 || agreeing >= 2)};
 }
 
 std::optional<double> timeRatio(const Series& series, const Series& reference, long n) {

@@ -64,8 +64,11 @@ constexpr int growthFitSizes = 4;
 // give an exponent within growthAgreement of the best times' (a burst of load in a round), or
 // a fitted size whose best time lies more than lineDeviation off the fitted line (sizes whose
 // every round was slowed, or a time that does not yet grow as one power of n).
+// And a growth slower than n^slowestGrowth, which no sort of n values can show: each value
+// must at least be read.
 constexpr double growthAgreement = 0.1;
 constexpr double lineDeviation = 0.12;
+constexpr double slowestGrowth = 0.95;
 
 // The exponent k in time ~ n^k over the last `sizes` timings (all, where there are fewer): the
 // least-squares slope of log time against log n. Nothing with fewer than two timings.

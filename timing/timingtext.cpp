@@ -110,12 +110,14 @@ std::string timingTable(const std::vector<Series>& all, const std::string& input
     out += "growth: time ~ n^k, k fitted (least squares, log-log) over each sort's last " +
            std::to_string(growthFitSizes) + " sizes\n";
     if (busy) {
-        out += "unsure: the rounds disagree on the growth by more than " +
-               formatted("%.1f", growthAgreement) + ", or a size lies more than " +
-               formatted("%.0f%%", 100 * lineDeviation) +
-               " off its line: the\n        machine was likely busy, so close other programs "
-               "and run again; or, over small\n        sizes, the time does not yet grow as one "
-               "power of n (SORT_TIMING_LARGEST_N)\n";
+        out +=
+            "unsure: the rounds disagree on the growth by more than " +
+            formatted("%.1f", growthAgreement) + ", a size lies more than " +
+            formatted("%.0f%%", 100 * lineDeviation) + " off its line,\n        or it is below n^" +
+            formatted("%.2f", slowestGrowth) +
+            ", which no sort of n values can be: the machine was likely busy, so\n"
+            "        close other programs and run again; or, over small sizes, the time does "
+            "not yet grow\n        as one power of n (time larger ones: SORT_TIMING_LARGEST_N)\n";
     }
     out += "-: not timed: over a second there, or past the sort's cap in sortsToTime()\n";
     out += "x " + reference + ": the time over " + reference +
