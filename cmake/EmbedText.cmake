@@ -22,15 +22,20 @@ foreach(entry IN LISTS files)
   math(EXPR index "${index} + 1")
 endforeach()
 file(WRITE "${OUTPUT}.new" "// Made by cmake/EmbedText.cmake from the files it names: not to be edited.
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 
 namespace {
 
 ${arrays}
+// cppcheck takes the members that find_if's result reads for unused.
 struct Embedded {
     const char* name;
+    // cppcheck-suppress unusedStructMember
     const unsigned char* bytes;
+    // cppcheck-suppress unusedStructMember
     std::size_t size;
 };
 
@@ -40,12 +45,10 @@ ${table}};
 }  // namespace
 
 std::string_view embeddedText(std::string_view name) {
-    for (const Embedded& file : embedded) {
-        if (name == file.name) {
-            return {reinterpret_cast<const char*>(file.bytes), file.size};
-        }
-    }
-    return {};
+    const auto* found = std::find_if(std::begin(embedded), std::end(embedded),
+                                     [name](const Embedded& file) { return name == file.name; });
+    if (found == std::end(embedded)) return {};
+    return {reinterpret_cast<const char*>(found->bytes), found->size};
 }
 ")
 file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)

@@ -39,8 +39,10 @@ std::string row(const std::string& label, const std::vector<Entry>& now,
         "  " + label + std::string(labelWidth - 2 - std::min(label.size(), labelWidth - 3), ' ');
     std::size_t column = out.size();
     for (std::size_t i = 0; i < now.size(); ++i) {
-        std::string text = std::to_string(now[i].value) + (now[i] == before[i] ? " " : "*");
-        text = std::string(cell > text.size() ? cell - text.size() : 0, ' ') + text;
+        std::string text(cell > 0 ? cell : 0, ' ');  // the value right-aligned in its cell
+        std::string shown = std::to_string(now[i].value);
+        shown += now[i] == before[i] ? ' ' : '*';
+        text.replace(text.size() - std::min(text.size(), shown.size()), shown.size(), shown);
         if (column + text.size() > consoleWidth) {
             out += "\n" + std::string(labelWidth, ' ');
             column = labelWidth;

@@ -47,8 +47,9 @@ std::optional<std::vector<int>> parseValues(const std::vector<std::string>& args
         if (!arg.empty() && (arg[0] == '-' || arg[0] == '+')) ++at;
         const std::size_t digits = at;
         bool inRange = true;
-        for (; at < arg.size() && isDigit(arg[at]); ++at)
+        for (; at < arg.size() && isDigit(arg[at]); ++at) {
             inRange = number.addDigit(arg[at]) && inRange;
+        }
         if (at == digits || at != arg.size()) {
             problem = shown.quoted() +
                       " is not a whole number: give whole numbers, such as "

@@ -76,8 +76,8 @@ const char* kindCode(StepKind kind) {
 // A step: its kind, sentence, compared slots, writes (scratch?, slot, value, origin), whether
 // the scratch run empties, and the marks where they changed.
 std::string stepJson(const Step& step, const Marks* before) {
-    std::string out =
-        "{\"k\":\"" + std::string(kindCode(step.kind)) + "\",\"s\":" + quoted(step.sentence);
+    std::string out = R"({"k":")" + std::string(kindCode(step.kind)) + R"(","s":)";
+    out += quoted(step.sentence);
     if (!step.compared.empty()) {
         out += ",\"c\":" + list(step.compared) + (step.comparedScratch ? ",\"cs\":1" : "");
     }
@@ -92,10 +92,12 @@ std::string stepJson(const Step& step, const Marks* before) {
         out += "]";
     }
     if (step.clearScratch) out += ",\"x\":1";
-    if (!step.range.empty())
+    if (!step.range.empty()) {
         out += ",\"r\":" + list(step.range) + ",\"dp\":" + std::to_string(step.depth);
-    if (before == nullptr || !sameMarks(*before, step.marks))
+    }
+    if (before == nullptr || !sameMarks(*before, step.marks)) {
         out += ",\"m\":" + marksJson(step.marks);
+    }
     return out + "}";
 }
 
@@ -135,8 +137,8 @@ std::string stepsJson(const std::vector<PageSort>& sorts) {
     std::string out = "{\"sorts\":[";
     for (std::size_t s = 0; s < sorts.size(); ++s) {
         const PageSort& sort = sorts[s];
-        out += (s == 0 ? "" : ",") + std::string("{\"key\":\"") + sortKey(sort.kind) +
-               "\",\"name\":" + quoted(sortName(sort.kind)) +
+        out += (s == 0 ? "" : ",") + std::string(R"({"key":")") + sortKey(sort.kind) +
+               R"(","name":)" + quoted(sortName(sort.kind)) +
                ",\"where\":" + quoted(sortSource(sort.kind)) +
                ",\"file\":" + quoted(sourceFile(sort.kind)) +
                ",\"source\":" + quoted(embedded(sourceFile(sort.kind))) + ",\"inputs\":[";

@@ -122,7 +122,7 @@ class Recorder {
 };
 
 Recorder::Place Recorder::placeOf(const Traced& t) const {
-    const std::less<const Traced*> before;
+    const std::less<> before;
     const Traced* at = &t;
     if (!before(at, arr_) && before(at, arr_ + n_)) {
         return {Where::array, static_cast<int>(at - arr_)};
@@ -253,8 +253,9 @@ void Recorder::store(const Traced& into, const Traced& from, bool constructed) {
 void Recorder::exchanged(int a, int b) {
     std::string sentence =
         "exchange slots " + str(a) + " and " + str(b) + ": now " + valueAt(a) + ", " + valueAt(b);
-    if (a == b)
+    if (a == b) {
         sentence = "exchange slot " + str(a) + " with itself: it already holds " + valueAt(a);
+    }
     switch (trace.kind) {
         case SortKind::selection:
             sentence = a == b ? "slot " + str(a) + " already holds the smallest, " + valueAt(a) +

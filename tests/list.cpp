@@ -72,7 +72,7 @@ TEST(DLL, searchReportsEveryMatchFrontToBackAndRefusesInputThatIsNoInt) {
          "standard input: 4 is not in the list\n",
          false},
         {"x5\n", "", "standard input: \"x5\" is not an int to search for: " + typeOne, true},
-        {"- 5\r\n", "", "standard input: \"- 5\\r\" is not an int to search for: " + typeOne, true},
+        {"- 5\r\n", "", R"(standard input: "- 5\r" is not an int to search for: )" + typeOne, true},
         {"", "", noInt, true},
         {"-2147483649\n", "",
          "standard input: \"-2147483649\" is out of the int range (-2147483648 to 2147483647)\n",

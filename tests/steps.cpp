@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
@@ -95,7 +96,9 @@ std::vector<std::vector<int>> inputsToTry() {
                                             {0, -3, INT_MAX, INT_MIN, 0},
                                             {5, 8, 1, 2, 9, 3, 4},
                                             {3, 5, 6, 1, 4}};
-    for (const steps::NamedInput& input : steps::pageInputs()) inputs.push_back(input.values);
+    const std::vector<steps::NamedInput> page = steps::pageInputs();
+    std::transform(page.begin(), page.end(), std::back_inserter(inputs),
+                   [](const steps::NamedInput& input) { return input.values; });
     return inputs;
 }
 
@@ -266,8 +269,9 @@ TEST(SortSteps, showWhichSortsKeepTiesInOrder) {
         const steps::SortTrace trace = steps::record(kind, few);
         bool kept = true;
         for (std::size_t i = 1; i < trace.result.size(); ++i) {
-            if (trace.result[i] == trace.result[i - 1] && trace.origins[i] < trace.origins[i - 1])
+            if (trace.result[i] == trace.result[i - 1] && trace.origins[i] < trace.origins[i - 1]) {
                 kept = false;
+            }
         }
         EXPECT_EQ(kept, kind == SortKind::bubble) << steps::sortName(kind);
         EXPECT_EQ(steps::consoleTrace(trace).find("did not keep") == std::string::npos,

@@ -25,6 +25,27 @@
 
 namespace {
 
+// Timings at each size up to `largest` of a sort that takes time(n) seconds.
+template <typename Time>
+std::vector<Timing> timingsOf(long largest, Time time) {
+    const std::vector<long> sizes = timingSizes(largest);
+    std::vector<Timing> timings(sizes.size());
+    std::transform(sizes.begin(), sizes.end(), timings.begin(), [&time](long n) {
+        return Timing{n, time(static_cast<double>(n))};
+    });
+    return timings;
+}
+
+// A series for each sort named, on one input, all with the same timings.
+std::vector<Series> seriesOf(const std::vector<const char*>& sorts, const char* input,
+                             const std::vector<Timing>& timings) {
+    std::vector<Series> series(sorts.size());
+    std::transform(sorts.begin(), sorts.end(), series.begin(), [&](const char* sort) {
+        return Series{sort, input, timings};
+    });
+    return series;
+}
+
 TEST(TimingSizes, stepOneTwoFivePerDecadeUpToTheLargest) {
     EXPECT_EQ(timingSizes(1000), (std::vector<long>{100, 200, 500, 1000}));
     EXPECT_EQ(timingSizes(4999), (std::vector<long>{100, 200, 500, 1000, 2000}));
@@ -176,14 +197,10 @@ std::vector<std::pair<double, double>> pointsOf(const std::string& tag) {
 // put the n² label under a dashed line, and README's picture the n log n label on a sort's.
 TEST(TimingSvg, marksEveryPointAndLabelsEachGuideClearOfTheData) {
     const auto quadratic = [](double c) {
-        std::vector<Timing> t;
-        for (long n : timingSizes(20000)) t.push_back({n, c * 1e-9 * double(n) * double(n)});
-        return t;
+        return timingsOf(20000, [c](double n) { return c * 1e-9 * n * n; });
     };
     const auto nLogN = [](double c) {
-        std::vector<Timing> t;
-        for (long n : timingSizes(20000)) t.push_back({n, c * 1e-8 * double(n) * std::log(n)});
-        return t;
+        return timingsOf(20000, [c](double n) { return c * 1e-8 * n * std::log(n); });
     };
     for (const std::vector<Series>& series : std::vector<std::vector<Series>>{
              {{"merge", "random", {{100, 3e-6}}}, {"merge", "sorted", {{100, 1e-6}}}},
@@ -252,13 +269,12 @@ TEST(TimingSvg, drawsEachOfTenSortsInItsOwnColourAndShape) {
             EXPECT_NE(styles[i].second, styles[j].second) << i << " and " << j;
         }
     }
-    std::vector<Series> seven;
-    for (const char* sort : {"bubble (avx512)", "bubble (plain)", "selection", "merge", "quick",
-                             "std::sort", "insertion"}) {
-        for (const char* input : {"random", "sorted"}) {
-            seven.push_back({sort, input, {{100, 1e-6}, {1000, 1e-4}}});
-        }
-    }
+    const std::vector<const char*> sevenSorts = {"bubble (avx512)", "bubble (plain)", "selection",
+                                                 "merge",           "quick",          "std::sort",
+                                                 "insertion"};
+    std::vector<Series> seven = seriesOf(sevenSorts, "random", {{100, 1e-6}, {1000, 1e-4}});
+    const std::vector<Series> sorted = seriesOf(sevenSorts, "sorted", {{100, 1e-6}, {1000, 1e-4}});
+    seven.insert(seven.end(), sorted.begin(), sorted.end());
     const std::string svg = timingSvg(seven, "t");
     std::vector<std::string> strokes;
     for (const std::string& line : tags(svg, "polyline class=\"series\"")) {
@@ -271,9 +287,9 @@ TEST(TimingSvg, drawsEachOfTenSortsInItsOwnColourAndShape) {
     ASSERT_EQ(strokes.size(), 14u);
     // Ten sorts: the legend stays inside the picture.
     std::vector<Series> ten = seven;
-    for (const char* sort : {"shell", "heap", "counting"}) {
-        ten.push_back({sort, "random", {{100, 1e-6}}});
-    }
+    const std::vector<Series> more =
+        seriesOf({"shell", "heap", "counting"}, "random", {{100, 1e-6}});
+    ten.insert(ten.end(), more.begin(), more.end());
     const std::string tenSvg = timingSvg(ten, "t");
     for (const std::string& text : tags(tenSvg, "text")) {
         const double y = attribute(text, "y");
@@ -342,11 +358,10 @@ TEST(TimeRatio, comparesEverySortAtTheLargestSizeAllReached) {
 // Ten sorts, as a learner may add: no line of the table is wider than a console shows, and
 // every sort has its column.
 TEST(TimingTable, staysWithinTheWidthWithTenSorts) {
-    std::vector<Series> all;
-    for (const char* sort : {"bubble (avx512)", "bubble (plain)", "selection", "merge", "quick",
-                             "std::sort", "insertion", "shell sort", "heap sort", "counting"}) {
-        all.push_back({sort, "random", {{100, 1e-6}, {200, 4e-6}, {500, 2.5e-5}}});
-    }
+    std::vector<Series> all =
+        seriesOf({"bubble (avx512)", "bubble (plain)", "selection", "merge", "quick", "std::sort",
+                  "insertion", "shell sort", "heap sort", "counting"},
+                 "random", {{100, 1e-6}, {200, 4e-6}, {500, 2.5e-5}});
     all.back().timings[1].seconds *= 3;  // a busy moment: its note shows too
     const std::string table = timingTable(all, "random", 3, "std::sort");
     std::istringstream lines(table);
@@ -418,8 +433,9 @@ TEST(TimeAll, catchesASortThatDoesNotSort) {
                                                        ++i) {  // the fault: i < len - 1
                                                       const int v = a[i];
                                                       int j = i;
-                                                      for (; j > 0 && a[j - 1] > v; --j)
+                                                      for (; j > 0 && a[j - 1] > v; --j) {
                                                           a[j] = a[j - 1];
+                                                      }
                                                       a[j] = v;
                                                   }
                                               },

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <utility>
@@ -213,7 +214,8 @@ std::string guidesSvg(const GuideAnchor& anchor, const LogAxis& x, const LogAxis
     };
     trace("n²", [](double n) { return n * n; });
     trace("n log n", [](double n) { return n * std::log(n); });
-    for (const Guide& guide : guides) drawn.push_back(guide.points);
+    std::transform(guides.begin(), guides.end(), std::back_inserter(drawn),
+                   [](const Guide& guide) { return guide.points; });
 
     std::string svg;
     for (const Guide& guide : guides) {
@@ -238,9 +240,8 @@ std::string guidesSvg(const GuideAnchor& anchor, const LogAxis& x, const LogAxis
         };
         // What the label must keep clear of: everything drawn but its own guide.
         Drawn others;
-        for (const std::vector<Point>& line : drawn) {
-            if (line != guide.points) others.push_back(line);
-        }
+        std::copy_if(drawn.begin(), drawn.end(), std::back_inserter(others),
+                     [&guide](const std::vector<Point>& line) { return line != guide.points; });
         constexpr double wellClear = 12;
         Box chosen = boxAt(guide.points.back(), 16, true);
         double best = -2;
@@ -307,7 +308,9 @@ std::vector<Point> corners(MarkerShape shape) {
                                          {1, bar},    {bar, bar}, {bar, 1},    {-bar, 1},
                                          {-bar, bar}, {-1, bar},  {-1, -bar},  {-bar, -bar}};
             if (shape == MarkerShape::cross) {
-                for (Point& p : points) p = {(p.x - p.y) * 0.78, (p.x + p.y) * 0.78};
+                std::transform(points.begin(), points.end(), points.begin(), [](Point p) {
+                    return Point{(p.x - p.y) * 0.78, (p.x + p.y) * 0.78};  // turned an eighth
+                });
             }
             return points;
         }
@@ -365,10 +368,10 @@ SortStyle styleOf(const std::vector<std::string>& sorts, const std::string& sort
 
 // Each series' points in the picture.
 std::vector<Point> pointsOf(const Series& s, const LogAxis& x, const LogAxis& y) {
-    std::vector<Point> points;
-    for (const Timing& t : s.timings) {
-        points.push_back({x.pixel(static_cast<double>(t.n)), y.pixel(t.seconds)});
-    }
+    std::vector<Point> points(s.timings.size());
+    std::transform(s.timings.begin(), s.timings.end(), points.begin(), [&](const Timing& t) {
+        return Point{x.pixel(static_cast<double>(t.n)), y.pixel(t.seconds)};
+    });
     return points;
 }
 
@@ -537,7 +540,8 @@ std::string timingSvg(const std::vector<Series>& all, const std::string& title) 
         escaped(title));
     svg += axesSvg(x, y);
     Drawn data;
-    for (const Series* s : series) data.push_back(pointsOf(*s, x, y));
+    std::transform(series.begin(), series.end(), std::back_inserter(data),
+                   [&](const Series* s) { return pointsOf(*s, x, y); });
     if (anchor.n > 0) svg += guidesSvg(anchor, x, y, data);
     svg += seriesSvg(series, x, y);
     svg += legendSvg(series);

@@ -2,13 +2,12 @@
 // clock.
 #include "timingplan.h"
 
-#include <time.h>  // clock_gettime, where POSIX has it
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <ctime>  // clock_gettime, where POSIX has it
 #include <random>
 #include <string>
 
@@ -75,7 +74,7 @@ std::optional<Growth> judgedGrowth(const std::vector<Timing>& timings) {
     }
     const bool onTheLine = std::all_of(last.begin(), last.end(), [&](const Timing& t) {
         const double line = meanY + *exponent * (std::log(static_cast<double>(t.n)) - meanX);
-        return std::abs(std::exp(std::log(t.seconds) - line) - 1) <= lineDeviation;
+        return std::abs(std::expm1(std::log(t.seconds) - line)) <= lineDeviation;
     });
     return Growth{*exponent,
                   *exponent >= slowestGrowth && onTheLine && (rounds < 2 || agreeing >= 2)};
@@ -265,8 +264,9 @@ std::vector<Series> timeAll(const std::vector<TimedSort>& sorts, const std::vect
     }
     // One round more at the fitted sizes where the rounds disagree on the growth.
     for (Timed& t : all) {
-        std::vector<Timing> timings;
-        for (const SizeRounds& size : t.sizes) timings.push_back(size.best());
+        std::vector<Timing> timings(t.sizes.size());
+        std::transform(t.sizes.begin(), t.sizes.end(), timings.begin(),
+                       [](const SizeRounds& size) { return size.best(); });
         const std::optional<Growth> growth = judgedGrowth(timings);
         if (faulty(t) || !growth || growth->supported) continue;
         const std::size_t fitted = std::min<std::size_t>(t.sizes.size(), growthFitSizes);
