@@ -141,9 +141,10 @@ class SizeRounds {
 double timeSort(const SortFunction& sort, long n, bool sorted, const TimingPlan& plan);
 
 // Every sort on random and then sorted input, as far as each goes: a first round at each size
-// in turn, which the stopping rule reads (takesTheNextSize), then the other rounds taking turns
-// across all sizes and sorts, so that a burst of load weighs on one round of many sizes rather
-// than on every round of one size; then, where the rounds disagree on the growth, one round
+// in turn, which the stopping rule reads (takesTheNextSize; where it says stop, on the best of
+// the last size's first two rounds, lest one slow round stop it), then the other rounds taking
+// turns across all sizes and sorts, so that a burst of load weighs on one round of many sizes
+// rather than on every round of one size; then, where the rounds disagree on the growth, one round
 // more at the fitted sizes. A sort that does not sort stops at once, its fault noted.
 // `progress` hears what is timed.
 std::vector<Series> timeAll(const std::vector<TimedSort>& sorts, const std::vector<long>& sizes,
